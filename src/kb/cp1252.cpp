@@ -1,0 +1,58 @@
+#include "cp1252.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// Characters of bytes 0x80..0x9F; the rest of the code page equals Latin-1.
+constexpr std::array<char16_t, 32> ZonaAlta = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+constexpr char Sustituto = '?';
+
+char CodificarCaracter(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<char>(c);
+    const auto *encontrado = std::find(ZonaAlta.begin(), ZonaAlta.end(), c);
+    if (encontrado == ZonaAlta.end())
+        return Sustituto;
+    return static_cast<char>(0x80 + (encontrado - ZonaAlta.begin()));
+}
+
+} // namespace
+
+QString DecodificarCp1252(const char *datos, qsizetype tamano)
+{
+    QString texto(tamano, Qt::Uninitialized);
+    QChar *destino = texto.data();
+    for (qsizetype i = 0; i < tamano; ++i) {
+        const auto byte = static_cast<unsigned char>(datos[i]);
+        destino[i] = (byte >= 0x80 && byte <= 0x9F) ? QChar(ZonaAlta[byte - 0x80]) : QChar(byte);
+    }
+    return texto;
+}
+
+void AnadirCp1252(QByteArray &destino, const QString &texto)
+{
+    const qsizetype inicio = destino.size();
+    destino.resize(inicio + texto.size());
+    char *salida = destino.data() + inicio;
+    const QChar *c = texto.constData();
+    const QChar *fin = c + texto.size();
+    while (c < fin) {
+        // A pair of surrogates is one character outside the code page: one '?'.
+        if (c->isHighSurrogate() && c + 1 < fin && (c + 1)->isLowSurrogate()) {
+            *salida++ = Sustituto;
+            c += 2;
+            continue;
+        }
+        *salida++ = CodificarCaracter(c->unicode());
+        ++c;
+    }
+    destino.resize(salida - destino.data());
+}

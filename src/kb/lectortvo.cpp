@@ -1,0 +1,245 @@
+#include "lectortvo.h"
+
+#include "cp1252.h"
+#include "errores.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+bool EsBlanco(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+bool EsDelimitador(char c)
+{
+    return c == ',' || c == '\r' || c == '\n';
+}
+
+// The bytes of one field, without its quotes.
+struct Campo {
+    const char *inicio;
+    const char *fin;
+};
+
+// Reads the field at posicion and moves past the comma or line end that ends it. Blanks and line ends
+// before a field are skipped; a field that begins with a quote runs to the next quote, commas and line
+// ends included, and anything between that quote and the delimiter is dropped. False at the end of file.
+bool LeerCampo(const QByteArray &datos, qsizetype &posicion, Campo &campo)
+{
+    const char *const fin = datos.constData() + datos.size();
+    const char *p = datos.constData() + posicion;
+    while (p < fin && EsBlanco(*p))
+        ++p;
+    if (p == fin)
+        return false;
+    if (*p == '"') {
+        campo.inicio = ++p;
+        const auto *comilla = static_cast<const char *>(std::memchr(p, '"', fin - p));
+        campo.fin = comilla ? comilla : fin;
+        p = comilla ? comilla + 1 : fin;
+    } else {
+        campo.inicio = p;
+        while (p < fin && !EsDelimitador(*p))
+            ++p;
+        campo.fin = p;
+    }
+    while (p < fin && !EsDelimitador(*p))
+        ++p;
+    if (p < fin)
+        p += (*p == '\r' && p + 1 < fin && p[1] == '\n') ? 2 : 1;
+    posicion = p - datos.constData();
+    return true;
+}
+
+bool EsDigito(const char *p, const char *fin)
+{
+    return p < fin && *p >= '0' && *p <= '9';
+}
+
+// The number at the start of a text: blanks, a sign, digits, a decimal point with digits and an exponent;
+// a text without a number gives 0. Brought to the nearest whole number, a half to the even neighbour.
+// False when the result does not fit into 16 bits.
+bool NumeroAlInicio(const char *p, const char *fin, qint16 &valor)
+{
+    while (p < fin && (*p == ' ' || *p == '\t'))
+        ++p;
+    const char *const inicio = p;
+    if (p < fin && (*p == '+' || *p == '-'))
+        ++p;
+    bool hayDigitos = false;
+    for (; EsDigito(p, fin); ++p)
+        hayDigitos = true;
+    if (p < fin && *p == '.')
+        for (++p; EsDigito(p, fin); ++p)
+            hayDigitos = true;
+    if (!hayDigitos) {
+        valor = 0;
+        return true;
+    }
+    QByteArray numero(inicio, p - inicio);
+    if (p < fin && (*p == 'e' || *p == 'E' || *p == 'd' || *p == 'D')) {
+        const char *q = p + 1;
+        if (q < fin && (*q == '+' || *q == '-'))
+            ++q;
+        if (EsDigito(q, fin)) {
+            while (EsDigito(q, fin))
+                ++q;
+            numero += 'e' + QByteArray(p + 1, q - p - 1);
+        }
+    }
+    const double redondeado = std::nearbyint(numero.toDouble());
+    if (!(redondeado >= std::numeric_limits<qint16>::min() && redondeado <= std::numeric_limits<qint16>::max()))
+        return false;
+    valor = static_cast<qint16>(redondeado);
+    return true;
+}
+
+} // namespace
+
+LectorTvo::LectorTvo(BaseConocimiento &base, QString ruta) : base(base), ruta(std::move(ruta)) {}
+
+int LectorTvo::EjecutarPaso()
+{
+    int error = Error::Ninguno;
+    Registro registro;
+    switch (paso) {
+    case Paso::Abrir:
+        error = Abrir();
+        break;
+    case Paso::Cabecera1:
+        error = LeerRegistro(registro);
+        if (!error)
+            base.TipoObjeto = registro.texto;
+        break;
+    case Paso::Cabecera2:
+        error = LeerRegistro(registro);
+        if (!error)
+            base.Caracteristicas = registro.texto;
+        break;
+    case Paso::Cuenta:
+        error = LeerCuenta();
+        break;
+    case Paso::Linea:
+        error = LeerLinea();
+        break;
+    case Paso::Cerrar:
+        datos.clear();
+        abierto = false;
+        break;
+    case Paso::Fin:
+        return Error::Ninguno;
+    }
+    if (!error)
+        Avanzar();
+    return error;
+}
+
+void LectorTvo::OmitirPaso()
+{
+    if (paso == Paso::Cuenta) {
+        // A count that could not be read leaves no line to read.
+        base.NumLineas = 0;
+    } else if (paso == Paso::Linea && !BaseConocimiento::LineaUsable(lineaActual)) {
+        // The line arrays end at 599: a larger count ends the reading at the 600th record.
+        base.NumLineas = BaseConocimiento::MaxLineas;
+    }
+    Avanzar();
+}
+
+void LectorTvo::Avanzar()
+{
+    switch (paso) {
+    case Paso::Abrir:
+        paso = Paso::Cabecera1;
+        break;
+    case Paso::Cabecera1:
+        paso = Paso::Cabecera2;
+        break;
+    case Paso::Cabecera2:
+        paso = Paso::Cuenta;
+        break;
+    case Paso::Cuenta:
+        PasarALinea(1);
+        break;
+    case Paso::Linea:
+        PasarALinea(lineaActual + 1);
+        break;
+    case Paso::Cerrar:
+    case Paso::Fin:
+        paso = Paso::Fin;
+        break;
+    }
+}
+
+void LectorTvo::PasarALinea(int linea)
+{
+    lineaActual = linea;
+    paso = linea <= base.NumLineas ? Paso::Linea : Paso::Cerrar;
+}
+
+int LectorTvo::Abrir()
+{
+    if (QFileInfo(ruta).isDir())
+        return Error::AccesoRuta;
+    QFile archivo(ruta);
+    errno = 0;
+    if (!archivo.open(QIODevice::ReadOnly))
+        return ErrorDesdeErrno(errno, ruta);
+    datos = archivo.readAll();
+    if (archivo.error() != QFileDevice::NoError)
+        return Error::ErrorEntradaSalida;
+    posicion = 0;
+    abierto = true;
+    return Error::Ninguno;
+}
+
+int LectorTvo::LeerRegistro(Registro &registro)
+{
+    if (!abierto)
+        return Error::NombreArchivoIncorrecto;
+    Campo campo;
+    for (qint16 &numero : registro.numeros) {
+        if (!LeerCampo(datos, posicion, campo))
+            return Error::LecturaPasadoFinal;
+        if (!NumeroAlInicio(campo.inicio, campo.fin, numero))
+            return Error::Desbordamiento;
+    }
+    if (!LeerCampo(datos, posicion, campo))
+        return Error::LecturaPasadoFinal;
+    registro.texto = DecodificarCp1252(campo.inicio, campo.fin - campo.inicio);
+    return Error::Ninguno;
+}
+
+int LectorTvo::LeerCuenta()
+{
+    Registro registro;
+    if (const int error = LeerRegistro(registro))
+        return error;
+    const QByteArray texto = registro.texto.toLatin1();
+    qint16 numLineas = 0;
+    if (!NumeroAlInicio(texto.constData(), texto.constData() + texto.size(), numLineas))
+        return Error::Desbordamiento;
+    base.NumLineas = numLineas;
+    return Error::Ninguno;
+}
+
+int LectorTvo::LeerLinea()
+{
+    if (!BaseConocimiento::LineaUsable(lineaActual))
+        return Error::IndiceFueraDeRango;
+    Registro registro;
+    if (const int error = LeerRegistro(registro))
+        return error;
+    base.ValorSi[lineaActual] = registro.numeros[1];
+    base.ValorNo[lineaActual] = registro.numeros[2];
+    base.TextoLinea[lineaActual] = registro.texto;
+    return Error::Ninguno;
+}

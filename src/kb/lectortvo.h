@@ -1,0 +1,47 @@
+#pragma once
+
+#include "baseconocimiento.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Reads a knowledge-base file into a cleared BaseConocimiento as a sequence of steps (open, header, header,
+// count, one step per line record, close), so that the caller can abort, retry or ignore each failed step.
+// Whatever the bytes, no step indexes outside lines 1..599, and reading is linear in the file size.
+class LectorTvo
+{
+public:
+    LectorTvo(BaseConocimiento &base, QString ruta);
+
+    bool Terminado() const { return paso == Paso::Fin; }
+
+    // Runs the current step and, when it succeeds, moves on to the next one. Returns the step's error
+    // number, 0 on success. Running a failed step again reads on from where it stopped, as a file does.
+    int EjecutarPaso();
+
+    // Goes on with the step after the current one, as after a failure that the user chose to ignore.
+    void OmitirPaso();
+
+private:
+    enum class Paso { Abrir, Cabecera1, Cabecera2, Cuenta, Linea, Cerrar, Fin };
+
+    struct Registro {
+        qint16 numeros[3] = {};
+        QString texto;
+    };
+
+    int Abrir();
+    int LeerRegistro(Registro &registro);
+    int LeerCuenta();
+    int LeerLinea();
+    void Avanzar();
+    void PasarALinea(int linea);
+
+    BaseConocimiento &base;
+    const QString ruta;
+    Paso paso = Paso::Abrir;
+    int lineaActual = 0;
+    bool abierto = false;
+    QByteArray datos;
+    qsizetype posicion = 0;
+};

@@ -1,0 +1,37 @@
+#include "apariencia.h"
+
+#include <QLabel>
+#include <QWidget>
+
+namespace {
+constexpr int TwipsPorPixel = 15;
+}
+
+QColor ColorBGR(quint32 bgr)
+{
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+void PonerFondo(QWidget *control, quint32 bgr)
+{
+    // A label paints its window colour, and only when asked to; a text box paints its base.
+    const bool esEtiqueta = qobject_cast<QLabel *>(control) != nullptr;
+    QPalette paleta = control->palette();
+    paleta.setColor(esEtiqueta ? QPalette::Window : QPalette::Base, ColorBGR(bgr));
+    control->setPalette(paleta);
+    control->setAutoFillBackground(esEtiqueta);
+}
+
+void PonerColorTexto(QWidget *control, quint32 bgr)
+{
+    QPalette paleta = control->palette();
+    // A disabled box keeps the toolkit's dimmed text.
+    paleta.setColor(QPalette::Active, QPalette::Text, ColorBGR(bgr));
+    paleta.setColor(QPalette::Inactive, QPalette::Text, ColorBGR(bgr));
+    control->setPalette(paleta);
+}
+
+QRect RectanguloTwips(int izquierda, int arriba, int ancho, int alto)
+{
+    return QRect(izquierda / TwipsPorPixel, arriba / TwipsPorPixel, ancho / TwipsPorPixel, alto / TwipsPorPixel);
+}

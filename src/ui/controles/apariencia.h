@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QtGlobal>
+
+class QWidget;
+
+// Colours as the program's tables write them: 0xBBGGRR.
+namespace Color {
+constexpr quint32 AmarilloClaro = 0xC0FFFF;
+constexpr quint32 Blanco = 0xFFFFFF;
+constexpr quint32 RojoClaro = 0xC0C0FF;
+constexpr quint32 VerdeClaro = 0xC0FFC0;
+constexpr quint32 MagentaClaro = 0xFFC0FF;
+constexpr quint32 GrisClaro = 0xE0E0E0;
+constexpr quint32 AzulClaro = 0xFFC0C0;
+constexpr quint32 Negro = 0x000000;
+} // namespace Color
+
+QColor ColorBGR(quint32 bgr);
+
+// Background of a text box (its base) or of a label (its window), in every state of the control.
+void PonerFondo(QWidget *control, quint32 bgr);
+void PonerColorTexto(QWidget *control, quint32 bgr);
+
+// Lengths of the layout are twips: 15 twips are one logical pixel.
+QRect RectanguloTwips(int izquierda, int arriba, int ancho, int alto);

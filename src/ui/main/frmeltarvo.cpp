@@ -1,0 +1,186 @@
+#include "frmeltarvo.h"
+
+#include "ui/controles/apariencia.h"
+#include "ui/controles/botongrafico.h"
+#include "ui/controles/cajatexto.h"
+#include "ui/controles/visorarchivo.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+
+namespace {
+
+// Creates a control of the window or of a frame, named and placed as the layout tables give it in twips.
+template <typename Control, typename... Argumentos>
+Control *Crear(QWidget *contenedor, const char *nombre, QRect twips, Argumentos &&...argumentos)
+{
+    auto *control = new Control(std::forward<Argumentos>(argumentos)..., contenedor);
+    control->setObjectName(QLatin1String(nombre));
+    control->setGeometry(RectanguloTwips(twips.x(), twips.y(), twips.width(), twips.height()));
+    return control;
+}
+
+QGroupBox *CrearMarco(QWidget *contenedor, const char *nombre, QRect twips, const QString &titulo)
+{
+    auto *marco = Crear<QGroupBox>(contenedor, nombre, twips);
+    marco->setTitle(titulo);
+    return marco;
+}
+
+CajaTexto *CrearCaja(QWidget *contenedor, const char *nombre, QRect twips, const QString &texto)
+{
+    auto *caja = Crear<CajaTexto>(contenedor, nombre, twips);
+    caja->PonerTexto(texto);
+    return caja;
+}
+
+// Labels wrap at their width and start at the top, unless the layout says otherwise.
+QLabel *CrearEtiqueta(QWidget *contenedor, const char *nombre, QRect twips, const QString &texto,
+                      Qt::Alignment alineacion = Qt::AlignLeft)
+{
+    auto *etiqueta = Crear<QLabel>(contenedor, nombre, twips);
+    etiqueta->setText(texto);
+    etiqueta->setTextFormat(Qt::PlainText);
+    etiqueta->setWordWrap(true);
+    etiqueta->setAlignment(alineacion | Qt::AlignTop);
+    return etiqueta;
+}
+
+QLineEdit *CrearCajaNumero(QWidget *contenedor, const char *nombre, QRect twips, quint32 fondo)
+{
+    auto *caja = Crear<QLineEdit>(contenedor, nombre, twips);
+    caja->setText(QStringLiteral("0"));
+    PonerFondo(caja, fondo);
+    PonerColorTexto(caja, Color::Negro);
+    return caja;
+}
+
+QPushButton *CrearBoton(QWidget *contenedor, const char *nombre, QRect twips, const QString &titulo)
+{
+    auto *boton = Crear<QPushButton>(contenedor, nombre, twips);
+    boton->setText(titulo);
+    return boton;
+}
+
+BotonGrafico *CrearBotonGrafico(QWidget *contenedor, const char *nombre, QRect twips, const QString &titulo,
+                                const QIcon &dibujo, int lado)
+{
+    auto *boton = Crear<BotonGrafico>(contenedor, nombre, twips, dibujo, QSize(lado, lado));
+    boton->setText(titulo);
+    return boton;
+}
+
+QIcon IconoPrograma()
+{
+    QIcon icono;
+    for (int lado : {16, 32, 48, 256})
+        icono.addFile(QStringLiteral(":/recursos/eltarvo-%1.png").arg(lado), QSize(lado, lado));
+    return icono;
+}
+
+} // namespace
+
+frmElTarvo::frmElTarvo(Plataforma &plataforma, QWidget *padre) : QWidget(padre), plataforma(plataforma)
+{
+    setObjectName(QStringLiteral("frmElTarvo"));
+    setWindowTitle(QStringLiteral("El Tarvo"));
+    setWindowIcon(IconoPrograma());
+    setFixedSize(RectanguloTwips(0, 0, 9660, 7320).size());
+    // The layout was drawn for an 8-point dialog font: the toolkit's own family at that size keeps every
+    // caption inside its control. Every control takes it from the window.
+    QFont letra = font();
+    letra.setPointSizeF(8);
+    setFont(letra);
+    CrearColumnaIzquierda();
+    CrearColumnaCentral();
+    CrearColumnaDerecha();
+    OrdenarTabulacion();
+    txtObjeto1->setFocus();
+    Form_Load();
+}
+
+void frmElTarvo::CrearColumnaIzquierda()
+{
+    fraObjeto1 = CrearMarco(this, "fraObjeto1", {0, 0, 3375, 1695}, QStringLiteral("Objeto 1 (nuevo)"));
+    txtObjeto1 = CrearCaja(fraObjeto1, "txtObjeto1", {120, 240, 3135, 1335},
+                           QStringLiteral("Objeto #1 - Escriba aquí el primer objeto (Escriba aquí el objeto "
+                                          "pensado)\r\n"));
+    fraObjeto2 = CrearMarco(this, "fraObjeto2", {0, 1680, 3375, 1695}, QStringLiteral("Objeto 2"));
+    txtObjeto2 = CrearCaja(fraObjeto2, "txtObjeto2", {120, 240, 3135, 1335}, QString());
+    fraPreguntaUsr = CrearMarco(this, "fraPreguntaUsr", {0, 3360, 3375, 1695}, QStringLiteral("Pregunta / Edición"));
+    txtPreguntaUsr = CrearCaja(fraPreguntaUsr, "txtPreguntaUsr", {120, 240, 3135, 1335}, QString());
+    lblTituloTvo = CrearEtiqueta(this, "lblTituloTvo", {0, 5160, 3375, 255},
+                                 QStringLiteral("El archivo tvo contiene 0 objetos"));
+    PonerFondo(lblTituloTvo, Color::AzulClaro);
+    txtTipoObjeto = CrearCaja(this, "txtTipoObjeto", {0, 5535, 3375, 1665}, QStringLiteral("Objeto"));
+}
+
+void frmElTarvo::CrearColumnaCentral()
+{
+    RichTextBox1 = Crear<VisorArchivo>(this, "RichTextBox1", {3480, 120, 4455, 3255});
+    RichTextBox1->setPlainText(QStringLiteral("RichTextBox1"));
+    cmdArrFirst = CrearBoton(this, "cmdArrFirst", {3480, 3480, 450, 255}, QStringLiteral("| <"));
+    cmdArrIzq = CrearBoton(this, "cmdArrIzq", {4125, 3480, 450, 255}, QStringLiteral("<"));
+    lblL = CrearEtiqueta(this, "lblL", {4665, 3510, 195, 255}, QStringLiteral("L"), Qt::AlignRight);
+    txtRegistro = CrearCajaNumero(this, "txtRegistro", {4920, 3480, 495, 285}, Color::MagentaClaro);
+    txtValorSi = CrearCajaNumero(this, "txtValorSi", {5520, 3480, 495, 285}, Color::GrisClaro);
+    txtValorSi->setReadOnly(true);
+    txtValorNo = CrearCajaNumero(this, "txtValorNo", {6105, 3480, 495, 285}, Color::GrisClaro);
+    txtValorNo->setReadOnly(true);
+    cmdArrDer = CrearBoton(this, "cmdArrDer", {6780, 3480, 450, 255}, QStringLiteral(">"));
+    cmdArrLast = CrearBoton(this, "cmdArrLast", {7485, 3480, 450, 255}, QStringLiteral("> |"));
+    cmdSi = CrearBoton(this, "cmdSi", {3480, 3840, 855, 495}, QStringLiteral("&Si"));
+    lblNoComillas = CrearEtiqueta(this, "lblNoComillas", {4440, 3840, 1095, 495},
+                                  QStringLiteral("ElTarvo v3.2 - 2015"), Qt::AlignHCenter);
+    lblHelp = CrearEtiqueta(this, "lblHelp", {5640, 3825, 3855, 390},
+                            QStringLiteral("Especifique unos 5 objetos iniciales más o menos, con sus preguntas "
+                                           "que serán sus categorias."));
+    cmdNo = CrearBoton(this, "cmdNo", {3480, 4440, 855, 495}, QStringLiteral("&No"));
+
+    QStyle *estilo = style();
+    cmdJugar = CrearBotonGrafico(this, "cmdJugar", {4440, 4320, 1095, 735}, QStringLiteral("Jugar"),
+                                 windowIcon(), 32);
+    cmdParar = CrearBotonGrafico(this, "cmdParar", {5640, 4440, 855, 615}, QStringLiteral("Parar"),
+                                 estilo->standardIcon(QStyle::SP_DialogCancelButton), 16);
+    cmdAyuda = CrearBotonGrafico(this, "cmdAyuda", {6600, 4440, 855, 615}, QStringLiteral("Help"),
+                                 estilo->standardIcon(QStyle::SP_MessageBoxQuestion), 16);
+    cmdVocab = CrearBotonGrafico(this, "cmdVocab", {7560, 4440, 855, 615}, QStringLiteral("Vocab"),
+                                 QIcon(QStringLiteral(":/recursos/vocab-25.png")), 25);
+    cmdSalir = CrearBotonGrafico(this, "cmdSalir", {8520, 4320, 1095, 735}, QStringLiteral("Salir"),
+                                 estilo->standardIcon(QStyle::SP_ArrowBack), 32);
+    lblNomArchTvo = CrearEtiqueta(this, "lblNomArchTvo", {3480, 5160, 3015, 975},
+                                  QStringLiteral("(Nombre del archivo TVO)"), Qt::AlignHCenter);
+    PonerFondo(lblNomArchTvo, Color::AzulClaro);
+    Label1 = CrearEtiqueta(this, "Label1", {3480, 6225, 3000, 960},
+                           QStringLiteral("Puede crear un archivo en formato de escalera, es decir, sin "
+                                          "ramificaciones (responder 'No' solamente y al final 'default') - "
+                                          "Máx. 32766 carac. por objeto."));
+    txtCarac = CrearCaja(this, "txtCarac", {6600, 5175, 3015, 1995}, QStringLiteral("Descripción\r\n"));
+}
+
+void frmElTarvo::CrearColumnaDerecha()
+{
+    const QIcon disquete = style()->standardIcon(QStyle::SP_DialogSaveButton);
+    cmdCrearArchTvo = CrearBotonGrafico(this, "cmdCrearArchTvo", {8040, 120, 1575, 735}, QStringLiteral("Nuevo"),
+                                        style()->standardIcon(QStyle::SP_FileIcon), 16);
+    cmdTvoDeDisco = CrearBotonGrafico(this, "cmdTvoDeDisco", {8040, 960, 1575, 735}, QStringLiteral("Abrir..."),
+                                      style()->standardIcon(QStyle::SP_DirOpenIcon), 16);
+    fraGuardar = CrearMarco(this, "fraGuardar", {8040, 1800, 1575, 1695}, QStringLiteral("Guardar TVO"));
+    cmdGuardar = CrearBotonGrafico(fraGuardar, "cmdGuardar", {120, 240, 1335, 615}, QStringLiteral("Guardar"),
+                                   disquete, 16);
+    cmdGuardarComo = CrearBotonGrafico(fraGuardar, "cmdGuardarComo", {120, 960, 1335, 615},
+                                       QStringLiteral("Guardar como..."), disquete, 16);
+}
+
+void frmElTarvo::OrdenarTabulacion()
+{
+    const QList<QWidget *> orden = {txtObjeto1, txtObjeto2,      txtPreguntaUsr,  txtTipoObjeto, RichTextBox1,
+                                    txtRegistro, txtValorSi,     txtValorNo,      cmdSi,         cmdNo,
+                                    cmdJugar,    cmdParar,       cmdAyuda,        cmdSalir,      txtCarac,
+                                    cmdCrearArchTvo, cmdTvoDeDisco, cmdGuardar,   cmdGuardarComo, cmdVocab,
+                                    cmdArrIzq,   cmdArrFirst,    cmdArrDer,       cmdArrLast};
+    for (qsizetype i = 1; i < orden.size(); ++i)
+        setTabOrder(orden[i - 1], orden[i]);
+}

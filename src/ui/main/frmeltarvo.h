@@ -1,0 +1,92 @@
+#pragma once
+
+#include "kb/baseconocimiento.h"
+
+#include <QWidget>
+
+class BotonGrafico;
+class CajaTexto;
+class Plataforma;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class VisorArchivo;
+
+// The main window: the whole working surface of the game. Its members are the program's event handlers and
+// the few procedures they share; each is defined in the folder of its subsystem.
+class frmElTarvo : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit frmElTarvo(Plataforma &plataforma, QWidget *padre = nullptr);
+
+    // --- Controls (each one's objectName is its member name) ---
+    // Left column: the step's two objects, the question, the object count and the first header string.
+    QGroupBox *fraObjeto1;
+    CajaTexto *txtObjeto1;
+    QGroupBox *fraObjeto2;
+    CajaTexto *txtObjeto2;
+    QGroupBox *fraPreguntaUsr;
+    CajaTexto *txtPreguntaUsr;
+    QLabel *lblTituloTvo;
+    CajaTexto *txtTipoObjeto;
+    // Centre column: the file view, the line row, the play buttons and the second header string.
+    VisorArchivo *RichTextBox1;
+    QPushButton *cmdArrFirst;
+    QPushButton *cmdArrIzq;
+    QLabel *lblL;
+    QLineEdit *txtRegistro;
+    QLineEdit *txtValorSi;
+    QLineEdit *txtValorNo;
+    QPushButton *cmdArrDer;
+    QPushButton *cmdArrLast;
+    QPushButton *cmdSi;
+    QLabel *lblNoComillas;
+    QLabel *lblHelp;
+    QPushButton *cmdNo;
+    BotonGrafico *cmdJugar;
+    BotonGrafico *cmdParar;
+    BotonGrafico *cmdAyuda;
+    BotonGrafico *cmdVocab;
+    BotonGrafico *cmdSalir;
+    QLabel *lblNomArchTvo;
+    QLabel *Label1;
+    CajaTexto *txtCarac;
+    // Right column: the file commands.
+    BotonGrafico *cmdCrearArchTvo;
+    BotonGrafico *cmdTvoDeDisco;
+    QGroupBox *fraGuardar;
+    BotonGrafico *cmdGuardar;
+    BotonGrafico *cmdGuardarComo;
+
+    // --- Document state ---
+    BaseConocimiento Base;
+    QString RutaApp;
+    QString NomArch;
+    QString RutaArch;
+    qint16 LineaActual = 1;
+    bool Modificado = false;
+    bool ModoAprender = false;
+    bool EsArchivoNuevo = false;
+
+    // --- Start-up and new document (ui/main/inicio.cpp) ---
+    void Form_Load();
+    void IniciarArchivoNuevo();
+    void MostrarNombreArchivo();
+    // The two sets of enabled controls: a game in play or a learning step, and out of play.
+    void ControlesEnJuego();
+    void ControlesFueraDeJuego();
+    // Line n in the line row and its text in the question box.
+    void MostrarLinea(qint16 n);
+    void MostrarArchivoEnVisor();
+
+private:
+    // --- Construction (ui/main/frmeltarvo.cpp) ---
+    void CrearColumnaIzquierda();
+    void CrearColumnaCentral();
+    void CrearColumnaDerecha();
+    void OrdenarTabulacion();
+
+    Plataforma &plataforma;
+};
