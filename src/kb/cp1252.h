@@ -9,7 +9,10 @@
 // Every byte maps to one character; the five bytes that the code page leaves undefined map to the C1
 // control characters of the same value, so any file decodes and encodes back to the same bytes.
 QString DecodificarCp1252(const char *datos, qsizetype tamano);
-inline QString DecodificarCp1252(const QByteArray &bytes) { return DecodificarCp1252(bytes.constData(), bytes.size()); }
+inline QString DecodificarCp1252(const QByteArray &bytes)
+{
+    return DecodificarCp1252(bytes.constData(), bytes.size());
+}
 
 // A character outside the code page becomes '?' (a surrogate pair counts as one character).
 void AnadirCp1252(QByteArray &destino, const QString &texto);

@@ -44,8 +44,7 @@ Plataforma::Respuesta RespuestaDe(int boton)
 
 } // namespace
 
-Plataforma::Respuesta PlataformaQt::Mensaje(const QString &texto, const QString &titulo, Botones botones,
-                                            Icono icono)
+Plataforma::Respuesta PlataformaQt::Mensaje(const QString &texto, const QString &titulo, Botones botones, Icono icono)
 {
     QMessageBox caja(icono == Icono::Error ? QMessageBox::Critical : QMessageBox::Warning, titulo, texto,
                      BotonesQt(botones), QApplication::activeWindow());

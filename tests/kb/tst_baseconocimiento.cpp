@@ -129,7 +129,12 @@ void TestBaseConocimiento::charactersOutsideTheCodePageBecomeQuestionMarks_data(
 {
     QTest::addColumn<QString>("texto");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("Spanish text") << QStringLiteral("¿Está en el árbol? Ñandú") << QByteArray("\xbf" "Est\xe1" " en el \xe1" "rbol? \xd1" "and\xfa");
+    QTest::newRow("Spanish text") << QStringLiteral("¿Está en el árbol? Ñandú")
+                                  << QByteArray("\xbf"
+                                                "Est\xe1"
+                                                " en el \xe1"
+                                                "rbol? \xd1"
+                                                "and\xfa");
     QTest::newRow("A with macron") << QStringLiteral("xĀy") << QByteArray("x?y");
     QTest::newRow("C1 control without a byte of its own") << QString(QChar(0x80)) << QByteArray("?");
     QTest::newRow("CJK") << QStringLiteral("中文") << QByteArray("??");

@@ -124,9 +124,9 @@ void TestFormato::writesTheSixLineExampleExactly()
     BaseConocimiento base = BaseDeEjemplo();
     QCOMPARE(EscribirArchivoTvo(base, Ruta("ejemplo.tvo")), Error::Ninguno);
     QCOMPARE(LeerBytes(Ruta("ejemplo.tvo")), Cabeceras + "0,0,0,\" 3\"\r\n"
-                                                          "1,2,3,\"Pregunta\"\r\n"
-                                                          "2,0,0,\"Objeto1\"\r\n"
-                                                          "3,0,0,\"Objeto2\"\r\n");
+                                                         "1,2,3,\"Pregunta\"\r\n"
+                                                         "2,0,0,\"Objeto1\"\r\n"
+                                                         "3,0,0,\"Objeto2\"\r\n");
 }
 
 void TestFormato::writesANewDocumentAsTheShippedNuevoTvo()
@@ -233,7 +233,8 @@ void TestFormato::textWithAQuoteEndsAtTheQuoteOnReading()
 
 void TestFormato::readsLineRecordsByPositionNotByNumber()
 {
-    EscribirBytes(Ruta("orden.tvo"), Cabeceras + "0,0,0,\" 3\"\r\n5,2,3,\"cinco\"\r\n9,0,0,\"nueve\"\r\n7,0,0,\"siete\"\r\n");
+    EscribirBytes(Ruta("orden.tvo"),
+                  Cabeceras + "0,0,0,\" 3\"\r\n5,2,3,\"cinco\"\r\n9,0,0,\"nueve\"\r\n7,0,0,\"siete\"\r\n");
     BaseConocimiento base;
     QCOMPARE(LeerIgnorandoErrores(base, Ruta("orden.tvo")), QList<int>());
     QCOMPARE(base.TextoLinea[1], QStringLiteral("cinco"));
@@ -254,23 +255,22 @@ void TestFormato::readsFiles_data()
     const QByteArray tres = "1,2,3,\"uno\"\r\n2,0,0,\"dos\"\r\n3,0,0,\"tres\"\r\n";
     const QStringList textosTres = {"uno", "dos", "tres"};
     QTest::newRow("count 5 with 3 records: 62 for lines 4 and 5")
-        << Cabeceras + "0,0,0,\" 5\"\r\n" + tres << QList<int>{62, 62} << 5
-        << QStringList{"uno", "dos", "tres", "", ""} << QList<int>{2, 3};
+        << Cabeceras + "0,0,0,\" 5\"\r\n" + tres << QList<int>{62, 62} << 5 << QStringList{"uno", "dos", "tres", "", ""}
+        << QList<int>{2, 3};
     QTest::newRow("count 2.5 rounds to 2") << Cabeceras + "0,0,0,\" 2.5\"\r\n" + tres << QList<int>{} << 2
                                            << QStringList{"uno", "dos", ""} << QList<int>{2, 3};
     QTest::newRow("count 3.5 rounds to 4") << Cabeceras + "0,0,0,\" 3.5\"\r\n" + tres << QList<int>{62} << 4
                                            << QStringList{"uno", "dos", "tres", ""} << QList<int>{2, 3};
-    QTest::newRow("count 0 reads no line") << Cabeceras + "0,0,0,\" 0\"\r\n" + tres << QList<int>{} << 0
-                                           << QStringList{""} << QList<int>{0, 0};
-    QTest::newRow("negative count reads no line") << Cabeceras + "0,0,0,\"-4\"\r\n" + tres << QList<int>{} << -4
-                                                  << QStringList{""} << QList<int>{0, 0};
-    QTest::newRow("count text without a number is 0") << Cabeceras + "0,0,0,\"tres\"\r\n" + tres << QList<int>{}
-                                                      << 0 << QStringList{""} << QList<int>{0, 0};
-    QTest::newRow("count with an exponent") << Cabeceras + "0,0,0,\"3e0 lineas\"\r\n" + tres << QList<int>{} << 3
-                                            << textosTres << QList<int>{2, 3};
-    QTest::newRow("count 40000 overflows: 6, then no line") << Cabeceras + "0,0,0,\" 40000\"\r\n" + tres
-                                                            << QList<int>{6} << 0 << QStringList{""}
-                                                            << QList<int>{0, 0};
+    QTest::newRow("count 0 reads no line")
+        << Cabeceras + "0,0,0,\" 0\"\r\n" + tres << QList<int>{} << 0 << QStringList{""} << QList<int>{0, 0};
+    QTest::newRow("negative count reads no line")
+        << Cabeceras + "0,0,0,\"-4\"\r\n" + tres << QList<int>{} << -4 << QStringList{""} << QList<int>{0, 0};
+    QTest::newRow("count text without a number is 0")
+        << Cabeceras + "0,0,0,\"tres\"\r\n" + tres << QList<int>{} << 0 << QStringList{""} << QList<int>{0, 0};
+    QTest::newRow("count with an exponent")
+        << Cabeceras + "0,0,0,\"3e0 lineas\"\r\n" + tres << QList<int>{} << 3 << textosTres << QList<int>{2, 3};
+    QTest::newRow("count 40000 overflows: 6, then no line")
+        << Cabeceras + "0,0,0,\" 40000\"\r\n" + tres << QList<int>{6} << 0 << QStringList{""} << QList<int>{0, 0};
     QTest::newRow("blanks before fields") << Cabeceras + "  0, 0,\t0,  \" 3\"\r\n 1,  2 ,3 , \"uno\"\r\n"
                                                          "2,0,0,\"dos\"\r\n3,0,0,\"tres\"\r\n"
                                           << QList<int>{} << 3 << textosTres << QList<int>{2, 3};
@@ -278,29 +278,27 @@ void TestFormato::readsFiles_data()
                                                                "2,0,0,\"dos\"\n3,0,0,\"tres\""
                                                 << QList<int>{} << 3 << textosTres << QList<int>{2, 3};
     QTest::newRow("number fields without a number are 0")
-        << Cabeceras + "0,0,0,\" 1\"\r\nuno,si,,\"uno\"\r\n" << QList<int>{} << 1 << QStringList{"uno"}
-        << QList<int>{0, 0};
+        << Cabeceras + "0,0,0,\" 1\"\r\nuno,si,,\"uno\"\r\n"
+        << QList<int>{} << 1 << QStringList{"uno"} << QList<int>{0, 0};
     QTest::newRow("quoted and rounded number fields") << Cabeceras + "0,0,0,\" 1\"\r\n1,\"7\",2.5,\"uno\"\r\n"
-                                                      << QList<int>{} << 1 << QStringList{"uno"}
-                                                      << QList<int>{7, 2};
+                                                      << QList<int>{} << 1 << QStringList{"uno"} << QList<int>{7, 2};
     // The failed record stays empty, and the next one is read from the field after the failed one.
     QTest::newRow("link above 16 bits is 6 and the line stays empty")
-        << Cabeceras + "0,0,0,\" 2\"\r\n1,40000,3,\"uno\"\r\n2,0,0,\"dos\"\r\n" << QList<int>{6} << 2
-        << QStringList{"", "0", ""} << QList<int>{0, 0};
+        << Cabeceras + "0,0,0,\" 2\"\r\n1,40000,3,\"uno\"\r\n2,0,0,\"dos\"\r\n"
+        << QList<int>{6} << 2 << QStringList{"", "0", ""} << QList<int>{0, 0};
     QTest::newRow("text without quotes runs to the comma")
-        << Cabeceras + "0,0,0,\" 1\"\r\n1,0,0,sin comillas,resto\r\n" << QList<int>{} << 1
-        << QStringList{"sin comillas"} << QList<int>{0, 0};
+        << Cabeceras + "0,0,0,\" 1\"\r\n1,0,0,sin comillas,resto\r\n"
+        << QList<int>{} << 1 << QStringList{"sin comillas"} << QList<int>{0, 0};
     QTest::newRow("unterminated quote runs to the end of the file")
-        << Cabeceras + "0,0,0,\" 1\"\r\n1,0,0,\"sin fin, ni comilla\r\n" << QList<int>{} << 1
-        << QStringList{"sin fin, ni comilla\r\n"} << QList<int>{0, 0};
+        << Cabeceras + "0,0,0,\" 1\"\r\n1,0,0,\"sin fin, ni comilla\r\n"
+        << QList<int>{} << 1 << QStringList{"sin fin, ni comilla\r\n"} << QList<int>{0, 0};
     QTest::newRow("a quote inside a text swallows the next record")
-        << Cabeceras + "0,0,0,\" 2\"\r\n1,0,0,\"abierto,\r\n2,0,0,\"dos\r\n" << QList<int>{62} << 2
-        << QStringList{"abierto,\r\n2,0,0,", ""} << QList<int>{0, 0};
-    QTest::newRow("NUL bytes are characters") << Cabeceras + QByteArray("0,0,0,\" 1\"\r\n1,0,0,\"a\0b\"\r\n", 25)
-                                              << QList<int>{} << 1 << QStringList{QString::fromLatin1("a\0b", 3)}
-                                              << QList<int>{0, 0};
-    QTest::newRow("empty file") << QByteArray() << QList<int>{62, 62, 62} << 0 << QStringList{""}
-                                << QList<int>{0, 0};
+        << Cabeceras + "0,0,0,\" 2\"\r\n1,0,0,\"abierto,\r\n2,0,0,\"dos\r\n"
+        << QList<int>{62} << 2 << QStringList{"abierto,\r\n2,0,0,", ""} << QList<int>{0, 0};
+    QTest::newRow("NUL bytes are characters")
+        << Cabeceras + QByteArray("0,0,0,\" 1\"\r\n1,0,0,\"a\0b\"\r\n", 25) << QList<int>{} << 1
+        << QStringList{QString::fromLatin1("a\0b", 3)} << QList<int>{0, 0};
+    QTest::newRow("empty file") << QByteArray() << QList<int>{62, 62, 62} << 0 << QStringList{""} << QList<int>{0, 0};
     QTest::newRow("no final line end") << Cabeceras + "0,0,0,\" 1\"\r\n1,0,0,\"uno\"" << QList<int>{} << 1
                                        << QStringList{"uno"} << QList<int>{0, 0};
 }

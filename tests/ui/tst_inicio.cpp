@@ -152,8 +152,7 @@ void TestInicio::placesEveryControlAsTheLayoutSays()
     QWidget *control = ventana->findChild<QWidget *>(nombre);
     QVERIFY2(control, qPrintable(nombre));
     QCOMPARE(control->parentWidget()->objectName(), contenedor);
-    QCOMPARE(control->geometry(),
-             QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
+    QCOMPARE(control->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
     QVERIFY(control->isVisibleTo(ventana.get()));
     // "*" marks texts that depend on the folder; a trailing "*" a text that only has to begin as given.
     if (texto.endsWith(QLatin1Char('*')) && texto != QLatin1String("*"))
@@ -198,8 +197,8 @@ void TestInicio::startsWithTheStateOfANewDocument()
 void TestInicio::startsInLearningModeWithTheInPlayControls()
 {
     const QStringList habilitados = {"cmdSi", "cmdNo", "cmdAyuda", "cmdVocab", "cmdSalir"};
-    const QStringList deshabilitados = {"cmdJugar",   "cmdParar",  "cmdCrearArchTvo", "cmdTvoDeDisco",
-                                        "cmdGuardar", "cmdGuardarComo", "txtRegistro", "cmdArrDer",
+    const QStringList deshabilitados = {"cmdJugar",   "cmdParar",       "cmdCrearArchTvo", "cmdTvoDeDisco",
+                                        "cmdGuardar", "cmdGuardarComo", "txtRegistro",     "cmdArrDer",
                                         "cmdArrIzq",  "cmdArrFirst",    "cmdArrLast"};
     for (const QString &nombre : habilitados)
         QVERIFY2(ventana->findChild<QWidget *>(nombre)->isEnabled(), qPrintable(nombre));
@@ -221,8 +220,9 @@ void TestInicio::controlStatesSwitchExactlyTheirControls()
     // Start from the opposite state with "Parar" enabled, to see that both sets disable it.
     enJuego ? ventana->ControlesFueraDeJuego() : ventana->ControlesEnJuego();
     Control("cmdParar")->setEnabled(true);
-    const QStringList intactos = {"cmdSalir", "cmdAyuda", "cmdVocab", "txtObjeto1", "txtObjeto2", "txtPreguntaUsr",
-                                  "txtTipoObjeto", "txtCarac", "RichTextBox1", "txtValorSi", "txtValorNo"};
+    const QStringList intactos = {"cmdSalir",     "cmdAyuda",       "cmdVocab",      "txtObjeto1",
+                                  "txtObjeto2",   "txtPreguntaUsr", "txtTipoObjeto", "txtCarac",
+                                  "RichTextBox1", "txtValorSi",     "txtValorNo"};
     QMap<QString, QString> textosAntes;
     for (QWidget *control : ventana->findChildren<QWidget *>())
         textosAntes[control->objectName()] = TextoDe(control);
@@ -246,11 +246,11 @@ void TestInicio::controlStatesSwitchExactlyTheirControls()
 
 void TestInicio::tabOrderFollowsTheProgramsOrderAndFocusStartsInObjeto1()
 {
-    const QStringList orden = {"txtObjeto1", "txtObjeto2",      "txtPreguntaUsr", "txtTipoObjeto",  "RichTextBox1",
-                               "txtRegistro", "txtValorSi",     "txtValorNo",     "cmdSi",          "cmdNo",
-                               "cmdJugar",    "cmdParar",       "cmdAyuda",       "cmdSalir",       "txtCarac",
-                               "cmdCrearArchTvo", "cmdTvoDeDisco", "cmdGuardar",  "cmdGuardarComo", "cmdVocab",
-                               "cmdArrIzq",   "cmdArrFirst",    "cmdArrDer",      "cmdArrLast"};
+    const QStringList orden = {"txtObjeto1",      "txtObjeto2",    "txtPreguntaUsr", "txtTipoObjeto",  "RichTextBox1",
+                               "txtRegistro",     "txtValorSi",    "txtValorNo",     "cmdSi",          "cmdNo",
+                               "cmdJugar",        "cmdParar",      "cmdAyuda",       "cmdSalir",       "txtCarac",
+                               "cmdCrearArchTvo", "cmdTvoDeDisco", "cmdGuardar",     "cmdGuardarComo", "cmdVocab",
+                               "cmdArrIzq",       "cmdArrFirst",   "cmdArrDer",      "cmdArrLast"};
     QStringList cadena;
     QWidget *control = Control("txtObjeto1");
     do {

@@ -25,8 +25,8 @@ void BotonGrafico::paintEvent(QPaintEvent *)
     const int arriba = contenido.top() + (contenido.height() - iconSize().height() - separacion - altoTexto) / 2;
 
     const QIcon::Mode modo = isEnabled() ? QIcon::Normal : QIcon::Disabled;
-    const QRect zonaDibujo(contenido.left() + (contenido.width() - iconSize().width()) / 2, arriba,
-                           iconSize().width(), iconSize().height());
+    const QRect zonaDibujo(contenido.left() + (contenido.width() - iconSize().width()) / 2, arriba, iconSize().width(),
+                           iconSize().height());
     icon().paint(&pintor, zonaDibujo, Qt::AlignCenter, modo);
 
     const QRect zonaTexto(contenido.left(), zonaDibujo.bottom() + 1 + separacion, contenido.width(), altoTexto);

@@ -111,8 +111,8 @@ void frmElTarvo::CrearColumnaIzquierda()
     txtObjeto2 = CrearCaja(fraObjeto2, "txtObjeto2", {120, 240, 3135, 1335}, QString());
     fraPreguntaUsr = CrearMarco(this, "fraPreguntaUsr", {0, 3360, 3375, 1695}, QStringLiteral("Pregunta / Edición"));
     txtPreguntaUsr = CrearCaja(fraPreguntaUsr, "txtPreguntaUsr", {120, 240, 3135, 1335}, QString());
-    lblTituloTvo = CrearEtiqueta(this, "lblTituloTvo", {0, 5160, 3375, 255},
-                                 QStringLiteral("El archivo tvo contiene 0 objetos"));
+    lblTituloTvo =
+        CrearEtiqueta(this, "lblTituloTvo", {0, 5160, 3375, 255}, QStringLiteral("El archivo tvo contiene 0 objetos"));
     PonerFondo(lblTituloTvo, Color::AzulClaro);
     txtTipoObjeto = CrearCaja(this, "txtTipoObjeto", {0, 5535, 3375, 1665}, QStringLiteral("Objeto"));
 }
@@ -132,16 +132,15 @@ void frmElTarvo::CrearColumnaCentral()
     cmdArrDer = CrearBoton(this, "cmdArrDer", {6780, 3480, 450, 255}, QStringLiteral(">"));
     cmdArrLast = CrearBoton(this, "cmdArrLast", {7485, 3480, 450, 255}, QStringLiteral("> |"));
     cmdSi = CrearBoton(this, "cmdSi", {3480, 3840, 855, 495}, QStringLiteral("&Si"));
-    lblNoComillas = CrearEtiqueta(this, "lblNoComillas", {4440, 3840, 1095, 495},
-                                  QStringLiteral("ElTarvo v3.2 - 2015"), Qt::AlignHCenter);
+    lblNoComillas = CrearEtiqueta(this, "lblNoComillas", {4440, 3840, 1095, 495}, QStringLiteral("ElTarvo v3.2 - 2015"),
+                                  Qt::AlignHCenter);
     lblHelp = CrearEtiqueta(this, "lblHelp", {5640, 3825, 3855, 390},
                             QStringLiteral("Especifique unos 5 objetos iniciales más o menos, con sus preguntas "
                                            "que serán sus categorias."));
     cmdNo = CrearBoton(this, "cmdNo", {3480, 4440, 855, 495}, QStringLiteral("&No"));
 
     QStyle *estilo = style();
-    cmdJugar = CrearBotonGrafico(this, "cmdJugar", {4440, 4320, 1095, 735}, QStringLiteral("Jugar"),
-                                 windowIcon(), 32);
+    cmdJugar = CrearBotonGrafico(this, "cmdJugar", {4440, 4320, 1095, 735}, QStringLiteral("Jugar"), windowIcon(), 32);
     cmdParar = CrearBotonGrafico(this, "cmdParar", {5640, 4440, 855, 615}, QStringLiteral("Parar"),
                                  estilo->standardIcon(QStyle::SP_DialogCancelButton), 16);
     cmdAyuda = CrearBotonGrafico(this, "cmdAyuda", {6600, 4440, 855, 615}, QStringLiteral("Help"),
@@ -168,19 +167,19 @@ void frmElTarvo::CrearColumnaDerecha()
     cmdTvoDeDisco = CrearBotonGrafico(this, "cmdTvoDeDisco", {8040, 960, 1575, 735}, QStringLiteral("Abrir..."),
                                       style()->standardIcon(QStyle::SP_DirOpenIcon), 16);
     fraGuardar = CrearMarco(this, "fraGuardar", {8040, 1800, 1575, 1695}, QStringLiteral("Guardar TVO"));
-    cmdGuardar = CrearBotonGrafico(fraGuardar, "cmdGuardar", {120, 240, 1335, 615}, QStringLiteral("Guardar"),
-                                   disquete, 16);
+    cmdGuardar =
+        CrearBotonGrafico(fraGuardar, "cmdGuardar", {120, 240, 1335, 615}, QStringLiteral("Guardar"), disquete, 16);
     cmdGuardarComo = CrearBotonGrafico(fraGuardar, "cmdGuardarComo", {120, 960, 1335, 615},
                                        QStringLiteral("Guardar como..."), disquete, 16);
 }
 
 void frmElTarvo::OrdenarTabulacion()
 {
-    const QList<QWidget *> orden = {txtObjeto1, txtObjeto2,      txtPreguntaUsr,  txtTipoObjeto, RichTextBox1,
-                                    txtRegistro, txtValorSi,     txtValorNo,      cmdSi,         cmdNo,
-                                    cmdJugar,    cmdParar,       cmdAyuda,        cmdSalir,      txtCarac,
-                                    cmdCrearArchTvo, cmdTvoDeDisco, cmdGuardar,   cmdGuardarComo, cmdVocab,
-                                    cmdArrIzq,   cmdArrFirst,    cmdArrDer,       cmdArrLast};
+    const QList<QWidget *> orden = {txtObjeto1,      txtObjeto2,    txtPreguntaUsr, txtTipoObjeto,  RichTextBox1,
+                                    txtRegistro,     txtValorSi,    txtValorNo,     cmdSi,          cmdNo,
+                                    cmdJugar,        cmdParar,      cmdAyuda,       cmdSalir,       txtCarac,
+                                    cmdCrearArchTvo, cmdTvoDeDisco, cmdGuardar,     cmdGuardarComo, cmdVocab,
+                                    cmdArrIzq,       cmdArrFirst,   cmdArrDer,      cmdArrLast};
     for (qsizetype i = 1; i < orden.size(); ++i)
         setTabOrder(orden[i - 1], orden[i]);
 }
