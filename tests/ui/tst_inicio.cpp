@@ -1,5 +1,5 @@
-#include "apoyo/plataformaguion.h"
 #include "apoyo/util.h"
+#include "apoyo/ventanaprueba.h"
 #include "ui/controles/cajatexto.h"
 #include "ui/main/frmeltarvo.h"
 
@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -56,40 +55,33 @@ private slots:
     void showsNuevoTvoInTheViewer();
     void missingNuevoTvoLeavesTheViewerEmpty();
     void aFolderEndingInASeparatorGetsASecondOne();
+    void accessKeysClickSiAndNo_data();
     void accessKeysClickSiAndNo();
 
 private:
-    std::unique_ptr<QTemporaryDir> carpeta;
-    std::unique_ptr<PlataformaGuion> plataforma;
-    std::unique_ptr<frmElTarvo> ventana;
+    std::unique_ptr<VentanaPrueba> prueba;
+    frmElTarvo *ventana = nullptr;
 
-    template <typename T = QWidget> T *Control(const char *nombre) const
+    template <typename T = QWidget> T *Control(const char *nombre) const { return prueba->Control<T>(nombre); }
+    void CrearVentana(const QString &carpetaPrograma)
     {
-        return ventana->findChild<T *>(QLatin1String(nombre));
+        prueba->Reiniciar(carpetaPrograma);
+        ventana = prueba->ventana.get();
     }
-    void CrearVentana(const QString &carpetaPrograma);
 };
 
 void TestInicio::init()
 {
-    carpeta = std::make_unique<QTemporaryDir>();
-    QVERIFY(carpeta->isValid());
-    QVERIFY(QFile::copy(QStringLiteral(ELTARVO_NUEVO_TVO), carpeta->filePath(QStringLiteral("Nuevo.tvo"))));
-    CrearVentana(QDir::toNativeSeparators(carpeta->path()));
-}
-
-void TestInicio::CrearVentana(const QString &carpetaPrograma)
-{
-    ventana.reset();
-    plataforma = std::make_unique<PlataformaGuion>(carpetaPrograma);
-    ventana = std::make_unique<frmElTarvo>(*plataforma);
+    prueba = std::make_unique<VentanaPrueba>();
+    ventana = prueba->ventana.get();
 }
 
 void TestInicio::cleanup()
 {
-    ventana.reset();
-    QVERIFY(plataforma->Comprobar());
-    QVERIFY(plataforma->mensajes.isEmpty());
+    // Start-up shows no message at all.
+    QVERIFY(prueba->plataforma->Comprobar());
+    QVERIFY(prueba->plataforma->mensajes.isEmpty());
+    prueba.reset();
 }
 
 void TestInicio::placesEveryControlAsTheLayoutSays_data()
@@ -153,7 +145,7 @@ void TestInicio::placesEveryControlAsTheLayoutSays()
     QVERIFY2(control, qPrintable(nombre));
     QCOMPARE(control->parentWidget()->objectName(), contenedor);
     QCOMPARE(control->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
-    QVERIFY(control->isVisibleTo(ventana.get()));
+    QVERIFY(control->isVisibleTo(ventana));
     // "*" marks texts that depend on the folder; a trailing "*" a text that only has to begin as given.
     if (texto.endsWith(QLatin1Char('*')) && texto != QLatin1String("*"))
         QVERIFY2(TextoDe(control).startsWith(texto.chopped(1)), qPrintable(TextoDe(control)));
@@ -163,7 +155,7 @@ void TestInicio::placesEveryControlAsTheLayoutSays()
 
 void TestInicio::startsWithTheStateOfANewDocument()
 {
-    const QString rutaNuevo = QDir::toNativeSeparators(carpeta->path()) + QDir::separator() + "Nuevo.tvo";
+    const QString rutaNuevo = QDir::toNativeSeparators(prueba->carpeta.path()) + QDir::separator() + "Nuevo.tvo";
     QCOMPARE(ventana->size(), QSize(644, 488));
     QCOMPARE(ventana->Base.NumLineas, qint16(1));
     QCOMPARE(ventana->LineaActual, qint16(1));
@@ -171,7 +163,7 @@ void TestInicio::startsWithTheStateOfANewDocument()
     // The box shows the text with parentheses; the header string is another one.
     QCOMPARE(ventana->Base.Caracteristicas, QStringLiteral("Características del archivo"));
     QVERIFY(ventana->Base.TextoLinea[1].isEmpty());
-    QCOMPARE(ventana->RutaApp, QDir::toNativeSeparators(carpeta->path()));
+    QCOMPARE(ventana->RutaApp, QDir::toNativeSeparators(prueba->carpeta.path()));
     QCOMPARE(ventana->NomArch, QStringLiteral("Nuevo.tvo"));
     QCOMPARE(ventana->RutaArch, rutaNuevo);
     QVERIFY(ventana->ModoAprender);
@@ -261,7 +253,7 @@ void TestInicio::tabOrderFollowsTheProgramsOrderAndFocusStartsInObjeto1()
     QCOMPARE(cadena, orden);
 
     ventana->show();
-    QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
+    QVERIFY(QTest::qWaitForWindowActive(ventana));
     QCOMPARE(QApplication::focusWidget(), Control("txtObjeto1"));
     // Tab passes by the disabled controls of the learning state.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -277,35 +269,42 @@ void TestInicio::showsNuevoTvoInTheViewer()
 
 void TestInicio::missingNuevoTvoLeavesTheViewerEmpty()
 {
-    CrearVentana(QDir::toNativeSeparators(carpeta->filePath(QStringLiteral("no-existe"))));
+    CrearVentana(QDir::toNativeSeparators(prueba->carpeta.filePath(QStringLiteral("no-existe"))));
     QVERIFY(Control<QPlainTextEdit>("RichTextBox1")->toPlainText().isEmpty());
     QCOMPARE(ventana->windowTitle(), QStringLiteral("Nuevo.tvo - El Tarvo"));
 }
 
 void TestInicio::aFolderEndingInASeparatorGetsASecondOne()
 {
-    const QString raiz = QDir::toNativeSeparators(carpeta->path()) + QDir::separator();
+    const QString raiz = QDir::toNativeSeparators(prueba->carpeta.path()) + QDir::separator();
     CrearVentana(raiz);
     QCOMPARE(ventana->RutaArch, raiz + QDir::separator() + QStringLiteral("Nuevo.tvo"));
     QCOMPARE(ventana->windowTitle(), QStringLiteral("Nuevo.tvo - El Tarvo"));
 }
 
+void TestInicio::accessKeysClickSiAndNo_data()
+{
+    QTest::addColumn<int>("tecla");
+    QTest::addColumn<QString>("boton");
+    QTest::newRow("Alt+S") << int(Qt::Key_S) << "cmdSi";
+    QTest::newRow("Alt+N") << int(Qt::Key_N) << "cmdNo";
+}
+
 void TestInicio::accessKeysClickSiAndNo()
 {
+    QFETCH(int, tecla);
+    QFETCH(QString, boton);
     ventana->show();
-    QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
-    for (const char *nombre : {"cmdSi", "cmdNo"}) {
-        auto *boton = Control<QAbstractButton>(nombre);
-        QSignalSpy pulsado(boton, &QAbstractButton::clicked);
-        QTest::keyClick(ventana.get(), boton->text().at(1).toLatin1(), Qt::AltModifier);
-        // An access key animates the click, which arrives a moment later.
-        QTRY_COMPARE(pulsado.count(), 1);
-        // A disabled button ignores its access key.
-        boton->setEnabled(false);
-        QTest::keyClick(ventana.get(), boton->text().at(1).toLatin1(), Qt::AltModifier);
-        QTest::qWait(300);
-        QCOMPARE(pulsado.count(), 1);
-    }
+    QVERIFY(QTest::qWaitForWindowActive(ventana));
+    QSignalSpy pulsado(ventana->findChild<QAbstractButton *>(boton), &QAbstractButton::clicked);
+    QTest::keyClick(ventana, Qt::Key(tecla), Qt::AltModifier);
+    // An access key animates the click, which arrives a moment later: the first learning step.
+    QTRY_COMPARE(pulsado.count(), 1);
+    QCOMPARE(ventana->Base.NumLineas, qint16(3));
+    // Out of play the button is disabled and ignores its access key.
+    QTest::keyClick(ventana, Qt::Key(tecla), Qt::AltModifier);
+    QTest::qWait(300);
+    QCOMPARE(pulsado.count(), 1);
 }
 
 QTEST_MAIN(TestInicio)

@@ -97,6 +97,7 @@ frmElTarvo::frmElTarvo(Plataforma &plataforma, QWidget *padre) : QWidget(padre),
     CrearColumnaCentral();
     CrearColumnaDerecha();
     OrdenarTabulacion();
+    ConectarEventos();
     txtObjeto1->setFocus();
     Form_Load();
 }
@@ -182,4 +183,12 @@ void frmElTarvo::OrdenarTabulacion()
                                     cmdArrIzq,       cmdArrFirst,   cmdArrDer,      cmdArrLast};
     for (qsizetype i = 1; i < orden.size(); ++i)
         setTabOrder(orden[i - 1], orden[i]);
+}
+
+void frmElTarvo::ConectarEventos()
+{
+    connect(cmdJugar, &QPushButton::clicked, this, &frmElTarvo::cmdJugar_Click);
+    connect(cmdSi, &QPushButton::clicked, this, &frmElTarvo::cmdSi_Click);
+    connect(cmdNo, &QPushButton::clicked, this, &frmElTarvo::cmdNo_Click);
+    connect(cmdParar, &QPushButton::clicked, this, &frmElTarvo::cmdParar_Click);
 }

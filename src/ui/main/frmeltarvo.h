@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kb/aprendizaje.h"
 #include "kb/baseconocimiento.h"
 
 #include <QWidget>
@@ -81,12 +82,37 @@ public:
     void MostrarLinea(qint16 n);
     void MostrarArchivoEnVisor();
 
+    // --- Play (game/jugar.cpp) ---
+    void cmdJugar_Click();
+    // Si and No answer the line shown during a game, and make the learning step in learning mode.
+    void cmdSi_Click();
+    void cmdNo_Click();
+    void cmdParar_Click();
+    // The text of LineaActual in the question box, light yellow for a question and light red for a guess.
+    void MostrarTextoLinea();
+
+    // --- Learn (game/aprender.cpp) ---
+    // The half of the learning step that Si and No share: the two new objects, the count, out of play.
+    void ComunSiNo1();
+
 private:
+    // --- Play and learn, private steps ---
+    void ResponderEnJuego(bool respuestaSi);
+    void TerminarPorEnlaceIncorrecto(qint16 destino);
+    void EntrarModoAprender();
+    void PasoAprender(bool respuestaSi);
+    void AvisarImpedimento(ImpedimentoAprender impedimento);
+
+    // --- Text fields (edit/campos_texto.cpp) ---
+    // Shows the box's "Quite las comillas" message when its text holds a double quote; true when it did.
+    bool AvisarComillas(const CajaTexto *caja);
+
     // --- Construction (ui/main/frmeltarvo.cpp) ---
     void CrearColumnaIzquierda();
     void CrearColumnaCentral();
     void CrearColumnaDerecha();
     void OrdenarTabulacion();
+    void ConectarEventos();
 
     Plataforma &plataforma;
 };

@@ -1,0 +1,48 @@
+#include "ventanaprueba.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QTest>
+
+VentanaPrueba::VentanaPrueba()
+{
+    if (!carpeta.isValid() ||
+        !QFile::copy(QStringLiteral(ELTARVO_NUEVO_TVO), carpeta.filePath(QStringLiteral("Nuevo.tvo"))))
+        QTest::qFail("cannot prepare the program folder", __FILE__, __LINE__);
+    Reiniciar(QDir::toNativeSeparators(carpeta.path()));
+}
+
+void VentanaPrueba::Reiniciar(const QString &carpetaPrograma)
+{
+    ventana.reset();
+    plataforma = std::make_unique<PlataformaGuion>(carpetaPrograma);
+    ventana = std::make_unique<frmElTarvo>(*plataforma);
+}
+
+void VentanaPrueba::Cargar(const BaseConocimiento &base)
+{
+    ventana->Base = base;
+    ventana->LineaActual = 1;
+    ventana->ModoAprender = false;
+    ventana->Modificado = false;
+    ventana->ControlesFueraDeJuego();
+}
+
+void VentanaPrueba::Teclear(const char *caja, const QString &texto)
+{
+    auto *control = Control<QPlainTextEdit>(caja);
+    control->selectAll();
+    QTest::keyClick(control, Qt::Key_Delete);
+    for (QChar c : texto) {
+        if (c == QLatin1Char('\n'))
+            QTest::keyClick(control, Qt::Key_Return);
+        else
+            QTest::keyClick(control, c.toLatin1());
+    }
+}
+
+void VentanaPrueba::Pulsar(const char *boton)
+{
+    QTest::mouseClick(Control<QAbstractButton>(boton), Qt::LeftButton);
+}
