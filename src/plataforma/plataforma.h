@@ -18,7 +18,8 @@ public:
 
     // A modal message box; returns the button the user chose.
     virtual Respuesta Mensaje(const QString &texto, const QString &titulo, Botones botones, Icono icono) = 0;
-    // The open or save dialog; the chosen full path in native form, or nothing when cancelled.
+    // The open or save dialog, its filter as "description|pattern|" pairs; the chosen full path in native form,
+    // or nothing when cancelled.
     virtual std::optional<QString> ElegirArchivo(Dialogo dialogo, const QString &titulo, const QString &filtro) = 0;
     virtual void Pitido() = 0;
     // The folder that holds the program, with native separators.

@@ -42,6 +42,19 @@ Plataforma::Respuesta RespuestaDe(int boton)
     }
 }
 
+// "Description |pattern|..." pairs as Qt's "Description (pattern);;...".
+QString FiltroQt(const QString &filtro)
+{
+    const QStringList partes = filtro.split(QLatin1Char('|'));
+    QStringList entradas;
+    for (qsizetype i = 0; i + 1 < partes.size(); i += 2) {
+        const QString descripcion = partes[i].trimmed();
+        const QString patron = QLatin1Char('(') + partes[i + 1].trimmed() + QLatin1Char(')');
+        entradas << (descripcion.endsWith(patron) ? descripcion : descripcion + QLatin1Char(' ') + patron);
+    }
+    return entradas.join(QStringLiteral(";;"));
+}
+
 } // namespace
 
 Plataforma::Respuesta PlataformaQt::Mensaje(const QString &texto, const QString &titulo, Botones botones, Icono icono)
@@ -53,7 +66,7 @@ Plataforma::Respuesta PlataformaQt::Mensaje(const QString &texto, const QString 
 
 std::optional<QString> PlataformaQt::ElegirArchivo(Dialogo dialogo, const QString &titulo, const QString &filtro)
 {
-    QFileDialog caja(QApplication::activeWindow(), titulo, QString(), filtro);
+    QFileDialog caja(QApplication::activeWindow(), titulo, QString(), FiltroQt(filtro));
     caja.setAcceptMode(dialogo == Dialogo::Abrir ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     // A name typed in the open dialog need not exist: reading it then reports error 53.
     caja.setFileMode(QFileDialog::AnyFile);

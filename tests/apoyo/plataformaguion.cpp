@@ -27,9 +27,9 @@ Plataforma::Respuesta PlataformaGuion::Mensaje(const QString &texto, const QStri
     return respuesta;
 }
 
-std::optional<QString> PlataformaGuion::ElegirArchivo(Dialogo, const QString &titulo, const QString &)
+std::optional<QString> PlataformaGuion::ElegirArchivo(Dialogo dialogo, const QString &titulo, const QString &filtro)
 {
-    titulosDialogo << titulo;
+    dialogos.append({dialogo, titulo, filtro});
     if (archivos.empty()) {
         inesperados << QStringLiteral("file dialog \"%1\"").arg(titulo);
         return std::nullopt;

@@ -20,6 +20,12 @@ public:
         Icono icono;
     };
 
+    struct DialogoMostrado {
+        Dialogo dialogo;
+        QString titulo;
+        QString filtro;
+    };
+
     explicit PlataformaGuion(QString carpetaPrograma);
 
     void ResponderMensaje(Respuesta respuesta);
@@ -36,7 +42,7 @@ public:
 
     QString carpeta;
     QList<MensajeMostrado> mensajes;
-    QStringList titulosDialogo;
+    QList<DialogoMostrado> dialogos;
     int pitidos = 0;
     bool terminado = false;
 

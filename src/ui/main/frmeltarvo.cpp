@@ -191,4 +191,9 @@ void frmElTarvo::ConectarEventos()
     connect(cmdSi, &QPushButton::clicked, this, &frmElTarvo::cmdSi_Click);
     connect(cmdNo, &QPushButton::clicked, this, &frmElTarvo::cmdNo_Click);
     connect(cmdParar, &QPushButton::clicked, this, &frmElTarvo::cmdParar_Click);
+    connect(cmdTvoDeDisco, &QPushButton::clicked, this, &frmElTarvo::cmdTvoDeDisco_Click);
+    connect(cmdGuardar, &QPushButton::clicked, this, &frmElTarvo::cmdGuardar_Click);
+    connect(cmdGuardarComo, &QPushButton::clicked, this, &frmElTarvo::cmdGuardarComo_Click);
+    connect(cmdSalir, &QPushButton::clicked, this, &frmElTarvo::cmdSalir_Click);
+    connect(cmdCrearArchTvo, &QPushButton::clicked, this, &frmElTarvo::cmdCrearArchTvo_Click);
 }

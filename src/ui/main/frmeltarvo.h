@@ -2,12 +2,12 @@
 
 #include "kb/aprendizaje.h"
 #include "kb/baseconocimiento.h"
+#include "plataforma/plataforma.h"
 
 #include <QWidget>
 
 class BotonGrafico;
 class CajaTexto;
-class Plataforma;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -70,6 +70,8 @@ public:
     bool Modificado = false;
     bool ModoAprender = false;
     bool EsArchivoNuevo = false;
+    // Whether the file chosen in Save As could be opened for reading, that is, already exists.
+    bool ArchExiste = false;
 
     // --- Start-up and new document (ui/main/inicio.cpp) ---
     void Form_Load();
@@ -95,6 +97,16 @@ public:
     // The half of the learning step that Si and No share: the two new objects, the count, out of play.
     void ComunSiNo1();
 
+    // --- Commands (commands/) ---
+    void cmdTvoDeDisco_Click();
+    void cmdGuardar_Click();
+    void cmdGuardarComo_Click();
+    void cmdSalir_Click();
+    void cmdCrearArchTvo_Click();
+    // Open: the knowledge base cleared before reading, and what was read shown afterwards.
+    void BorrarDatos();
+    void MostrarDatosCargados();
+
 private:
     // --- Play and learn, private steps ---
     void ResponderEnJuego(bool respuestaSi);
@@ -102,6 +114,20 @@ private:
     void EntrarModoAprender();
     void PasoAprender(bool respuestaSi);
     void AvisarImpedimento(ImpedimentoAprender impedimento);
+
+    // --- Commands, private steps ---
+    enum class TrasError { Reintentar, Omitir, Terminar };
+    // "¿Continuar?" about a failed step of a command; Abort ends the program at once.
+    TrasError PreguntarContinuar(const QString &comando, int error);
+    // Writes the knowledge base to RutaArch until it succeeds or the user gives up; true when it was written.
+    bool EscribirArchivo();
+    Plataforma::Respuesta PreguntarGuardarActual();
+    // Before Open or New discard the document: the save question, and the save on Yes. False to stop.
+    bool GuardarAntesDeDescartar();
+    std::optional<QString> ElegirArchivoTvo(Plataforma::Dialogo dialogo, const QString &titulo);
+    void LeerArchivo();
+    // Empties the lines and shows line 1, as a new document and Open both do.
+    void BorrarLineas();
 
     // --- Text fields (edit/campos_texto.cpp) ---
     // Shows the box's "Quite las comillas" message when its text holds a double quote; true when it did.
@@ -115,4 +141,6 @@ private:
     void ConectarEventos();
 
     Plataforma &plataforma;
+    // Set when the user chose to end the program: every command stops where it stands.
+    bool terminando = false;
 };

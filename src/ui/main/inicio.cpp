@@ -20,10 +20,7 @@ void frmElTarvo::Form_Load()
 
 void frmElTarvo::IniciarArchivoNuevo()
 {
-    Base.VaciarLineas();
-    Base.NumLineas = 1;
-    LineaActual = 1;
-    MostrarLinea(LineaActual);
+    BorrarLineas();
     Base.TipoObjeto = QStringLiteral("Objeto (tipo de objeto)");
     Base.Caracteristicas = QStringLiteral("Características del archivo");
     RutaApp = plataforma.CarpetaPrograma();
@@ -47,6 +44,14 @@ void frmElTarvo::IniciarArchivoNuevo()
     MostrarNombreArchivo();
     EsArchivoNuevo = true;
     Modificado = true;
+}
+
+void frmElTarvo::BorrarLineas()
+{
+    Base.VaciarLineas();
+    Base.NumLineas = 1;
+    LineaActual = 1;
+    MostrarLinea(LineaActual);
 }
 
 void frmElTarvo::MostrarNombreArchivo()

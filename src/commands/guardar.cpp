@@ -1,0 +1,60 @@
+#include "kb/errores.h"
+#include "kb/escritortvo.h"
+#include "kb/rutas.h"
+#include "ui/main/frmeltarvo.h"
+
+#include <QFile>
+
+void frmElTarvo::cmdGuardar_Click()
+{
+    // A document without a file of the user's choosing never writes the default "Nuevo.tvo".
+    if (EsArchivoNuevo) {
+        cmdGuardarComo_Click();
+        return;
+    }
+    const bool escrito = EscribirArchivo();
+    if (terminando)
+        return;
+    MostrarArchivoEnVisor();
+    if (escrito)
+        Modificado = false;
+}
+
+void frmElTarvo::cmdGuardarComo_Click()
+{
+    const std::optional<QString> candidato =
+        ElegirArchivoTvo(Plataforma::Dialogo::Guardar, QStringLiteral("Guardar archivo tvo"));
+    if (!candidato) {
+        Modificado = true;
+        return;
+    }
+    // A file counts as existing when it can be opened for reading.
+    ArchExiste = QFile(*candidato).open(QIODevice::ReadOnly);
+    if (ArchExiste &&
+        plataforma.Mensaje(QStringLiteral("¿Sobreescribir?"), TituloDeRuta(*candidato), Plataforma::Botones::SiNo,
+                           Plataforma::Icono::Exclamacion) != Plataforma::Respuesta::Si) {
+        plataforma.Pitido();
+        return;
+    }
+    RutaArch = *candidato;
+    EsArchivoNuevo = false;
+    const bool escrito = EscribirArchivo();
+    if (terminando)
+        return;
+    MostrarNombreArchivo();
+    // A failed write leaves the old file as it was, and the document marked as changed.
+    if (escrito)
+        Modificado = false;
+    MostrarArchivoEnVisor();
+}
+
+bool frmElTarvo::EscribirArchivo()
+{
+    for (;;) {
+        const int error = EscribirArchivoTvo(Base, RutaArch);
+        if (error == Error::Ninguno)
+            return true;
+        if (PreguntarContinuar(QStringLiteral("Guardar"), error) != TrasError::Reintentar)
+            return false;
+    }
+}
