@@ -1,7 +1,7 @@
 # Shared set-up of scripts/run and scripts/test: installs the Debian packages that are missing.
 # Quiet when nothing is missing.
 
-PAQUETES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
+PAQUETES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core qt6-translations-l10n)
 
 instalar_paquetes() {
     if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>&1; then

@@ -1,11 +1,24 @@
 #include "plataformaqt.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
 namespace {
+
+// The captions of a Spanish system's message boxes, whatever translations Qt has.
+void TraducirBotones(QMessageBox &caja)
+{
+    const std::pair<QMessageBox::StandardButton, const char *> captions[] = {
+        {QMessageBox::Ok, "Aceptar"},      {QMessageBox::Yes, "&Sí"},       {QMessageBox::No, "&No"},
+        {QMessageBox::Cancel, "Cancelar"}, {QMessageBox::Abort, "&Anular"}, {QMessageBox::Retry, "&Reintentar"},
+        {QMessageBox::Ignore, "&Omitir"}};
+    for (const auto &[boton, texto] : captions)
+        if (QAbstractButton *control = caja.button(boton))
+            control->setText(QString::fromUtf8(texto));
+}
 
 QMessageBox::StandardButtons BotonesQt(Plataforma::Botones botones)
 {
@@ -61,6 +74,7 @@ Plataforma::Respuesta PlataformaQt::Mensaje(const QString &texto, const QString 
 {
     QMessageBox caja(icono == Icono::Error ? QMessageBox::Critical : QMessageBox::Warning, titulo, texto,
                      BotonesQt(botones), QApplication::activeWindow());
+    TraducirBotones(caja);
     return RespuestaDe(caja.exec());
 }
 
