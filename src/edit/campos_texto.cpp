@@ -1,8 +1,23 @@
 #include "plataforma/plataforma.h"
+#include "ui/controles/botongrafico.h"
+#include "ui/controles/cajaregistro.h"
 #include "ui/controles/cajatexto.h"
+#include "ui/controles/tragarpulsacion.h"
 #include "ui/main/frmeltarvo.h"
 
+#include <QScopedValueRollback>
+
 namespace {
+
+constexpr int Comilla = 34;
+constexpr int Apostrofo = 39;
+
+// A double quote can never be stored in a file whose texts stand between double quotes.
+void CambiarComilla(int &codigo)
+{
+    if (codigo == Comilla)
+        codigo = Apostrofo;
+}
 
 // How the quote message names each box.
 QString NombreEnMensaje(const frmElTarvo &ventana, const CajaTexto *caja)
@@ -18,7 +33,99 @@ QString NombreEnMensaje(const frmElTarvo &ventana, const CajaTexto *caja)
     return QStringLiteral("Pregunta");
 }
 
+// A text holds at most 32766 characters, a line break counting two; a break cut in half goes as a whole.
+void CortarTexto(CajaTexto *caja)
+{
+    QString texto = caja->Texto();
+    if (texto.size() <= BaseConocimiento::MaxTexto)
+        return;
+    texto.truncate(BaseConocimiento::MaxTexto);
+    if (texto.endsWith(QLatin1Char('\r')))
+        texto.chop(1);
+    caja->PonerTexto(texto);
+}
+
 } // namespace
+
+void frmElTarvo::txtTipoObjeto_KeyPress(int &KeyAscii)
+{
+    CambiarComilla(KeyAscii);
+    Modificado = true;
+}
+
+void frmElTarvo::txtCarac_KeyPress(int &KeyAscii)
+{
+    CambiarComilla(KeyAscii);
+    Modificado = true;
+}
+
+void frmElTarvo::txtObjeto1_KeyPress(int &KeyAscii)
+{
+    CambiarComilla(KeyAscii);
+}
+
+void frmElTarvo::txtObjeto2_KeyPress(int &KeyAscii)
+{
+    CambiarComilla(KeyAscii);
+}
+
+void frmElTarvo::txtPreguntaUsr_KeyPress(int &KeyAscii)
+{
+    CambiarComilla(KeyAscii);
+    // Typing during a game or a learning step changes no line of the document.
+    if (txtRegistro->isEnabled())
+        Modificado = true;
+}
+
+void frmElTarvo::txtTipoObjeto_LostFocus()
+{
+    if (AceptarTextoAlSalir(txtTipoObjeto))
+        Base.TipoObjeto = txtTipoObjeto->Texto();
+}
+
+void frmElTarvo::txtCarac_LostFocus()
+{
+    if (AceptarTextoAlSalir(txtCarac))
+        Base.Caracteristicas = txtCarac->Texto();
+}
+
+void frmElTarvo::txtObjeto1_LostFocus()
+{
+    AceptarTextoAlSalir(txtObjeto1);
+}
+
+void frmElTarvo::txtObjeto2_LostFocus()
+{
+    AceptarTextoAlSalir(txtObjeto2);
+}
+
+void frmElTarvo::txtPreguntaUsr_LostFocus()
+{
+    // During a game the box shows the program's question, not an edit of the line.
+    if (AceptarTextoAlSalir(txtPreguntaUsr) && !cmdParar->isEnabled())
+        Base.TextoLinea[LineaActual] = txtPreguntaUsr->Texto();
+}
+
+bool frmElTarvo::AceptarTextoAlSalir(CajaTexto *caja)
+{
+    CortarTexto(caja);
+    if (!AvisarComillas(caja))
+        return true;
+    {
+        QScopedValueRollback<bool> guarda(devolviendoFoco, true);
+        caja->setFocus(Qt::OtherFocusReason);
+    }
+    // The click that took the focus away must not act on what the box refused.
+    if (caja->SalioConRaton())
+        TragarPulsacion::Instalar();
+    return false;
+}
+
+void frmElTarvo::AlSalir(void (frmElTarvo::*manejador)())
+{
+    if (!devolviendoFoco)
+        (this->*manejador)();
+}
 
 bool frmElTarvo::AvisarComillas(const CajaTexto *caja)
 {

@@ -2,6 +2,7 @@
 
 #include "cp1252.h"
 #include "errores.h"
+#include "numeros.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,7 +10,6 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <limits>
 
 namespace {
 
@@ -59,47 +59,11 @@ bool LeerCampo(const QByteArray &datos, qsizetype &posicion, Campo &campo)
     return true;
 }
 
-bool EsDigito(const char *p, const char *fin)
+// A number field brought to the nearest whole number, a half to the even neighbour; false when it does not
+// fit into 16 bits.
+bool NumeroDeCampo(const char *inicio, const char *fin, qint16 &valor)
 {
-    return p < fin && *p >= '0' && *p <= '9';
-}
-
-// The number at the start of a text: blanks, a sign, digits, a decimal point with digits and an exponent;
-// a text without a number gives 0. Brought to the nearest whole number, a half to the even neighbour.
-// False when the result does not fit into 16 bits.
-bool NumeroAlInicio(const char *p, const char *fin, qint16 &valor)
-{
-    while (p < fin && (*p == ' ' || *p == '\t'))
-        ++p;
-    const char *const inicio = p;
-    if (p < fin && (*p == '+' || *p == '-'))
-        ++p;
-    bool hayDigitos = false;
-    for (; EsDigito(p, fin); ++p)
-        hayDigitos = true;
-    if (p < fin && *p == '.')
-        for (++p; EsDigito(p, fin); ++p)
-            hayDigitos = true;
-    if (!hayDigitos) {
-        valor = 0;
-        return true;
-    }
-    QByteArray numero(inicio, p - inicio);
-    if (p < fin && (*p == 'e' || *p == 'E' || *p == 'd' || *p == 'D')) {
-        const char *q = p + 1;
-        if (q < fin && (*q == '+' || *q == '-'))
-            ++q;
-        if (EsDigito(q, fin)) {
-            while (EsDigito(q, fin))
-                ++q;
-            numero += 'e' + QByteArray(p + 1, q - p - 1);
-        }
-    }
-    const double redondeado = std::nearbyint(numero.toDouble());
-    if (!(redondeado >= std::numeric_limits<qint16>::min() && redondeado <= std::numeric_limits<qint16>::max()))
-        return false;
-    valor = static_cast<qint16>(redondeado);
-    return true;
+    return Entero16(std::nearbyint(ValorAlInicio(inicio, fin)), valor);
 }
 
 } // namespace
@@ -209,7 +173,7 @@ int LectorTvo::LeerRegistro(Registro &registro)
     for (qint16 &numero : registro.numeros) {
         if (!LeerCampo(datos, posicion, campo))
             return Error::LecturaPasadoFinal;
-        if (!NumeroAlInicio(campo.inicio, campo.fin, numero))
+        if (!NumeroDeCampo(campo.inicio, campo.fin, numero))
             return Error::Desbordamiento;
     }
     if (!LeerCampo(datos, posicion, campo))
@@ -225,7 +189,7 @@ int LectorTvo::LeerCuenta()
         return error;
     const QByteArray texto = registro.texto.toLatin1();
     qint16 numLineas = 0;
-    if (!NumeroAlInicio(texto.constData(), texto.constData() + texto.size(), numLineas))
+    if (!NumeroDeCampo(texto.constData(), texto.constData() + texto.size(), numLineas))
         return Error::Desbordamiento;
     base.NumLineas = numLineas;
     return Error::Ninguno;

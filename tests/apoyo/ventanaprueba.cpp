@@ -24,6 +24,7 @@ void VentanaPrueba::Cargar(const BaseConocimiento &base)
 {
     ventana->Base = base;
     ventana->LineaActual = 1;
+    ventana->MostrarLinea(1);
     ventana->ModoAprender = false;
     ventana->Modificado = false;
     ventana->ControlesFueraDeJuego();

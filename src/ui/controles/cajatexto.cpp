@@ -1,5 +1,9 @@
 #include "cajatexto.h"
 
+#include "eventos.h"
+
+#include <QScopedValueRollback>
+
 CajaTexto::CajaTexto(QWidget *padre) : QPlainTextEdit(padre)
 {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -16,4 +20,49 @@ QString CajaTexto::Texto() const
 void CajaTexto::PonerTexto(const QString &texto)
 {
     setPlainText(QString(texto).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+}
+
+void CajaTexto::keyPressEvent(QKeyEvent *evento)
+{
+    const int codigo = CodigoDeTecla(evento);
+    if (codigo < 0) {
+        QPlainTextEdit::keyPressEvent(evento);
+        return;
+    }
+    int nuevo = codigo;
+    emit KeyPress(nuevo);
+    if (nuevo == codigo) {
+        QPlainTextEdit::keyPressEvent(evento);
+        return;
+    }
+    QKeyEvent sustituto(evento->type(), evento->key(), evento->modifiers(), QString(QChar(nuevo)),
+                        evento->isAutoRepeat(), evento->count());
+    QPlainTextEdit::keyPressEvent(&sustituto);
+}
+
+void CajaTexto::inputMethodEvent(QInputMethodEvent *evento)
+{
+    QString texto = evento->commitString();
+    if (texto.isEmpty()) {
+        QPlainTextEdit::inputMethodEvent(evento);
+        return;
+    }
+    for (QChar &caracter : texto) {
+        int codigo = caracter.unicode();
+        emit KeyPress(codigo);
+        caracter = QChar(codigo);
+    }
+    QInputMethodEvent sustituto(evento->preeditString(), evento->attributes());
+    sustituto.setCommitString(texto, evento->replacementStart(), evento->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&sustituto);
+}
+
+void CajaTexto::focusOutEvent(QFocusEvent *evento)
+{
+    QPlainTextEdit::focusOutEvent(evento);
+    if (enLostFocus || !HaciaOtroControl(evento))
+        return;
+    salioConRaton = evento->reason() == Qt::MouseFocusReason;
+    QScopedValueRollback<bool> guarda(enLostFocus, true);
+    emit LostFocus();
 }

@@ -2,6 +2,7 @@
 
 #include "ui/controles/apariencia.h"
 #include "ui/controles/botongrafico.h"
+#include "ui/controles/cajaregistro.h"
 #include "ui/controles/cajatexto.h"
 #include "ui/controles/visorarchivo.h"
 
@@ -48,9 +49,10 @@ QLabel *CrearEtiqueta(QWidget *contenedor, const char *nombre, QRect twips, cons
     return etiqueta;
 }
 
-QLineEdit *CrearCajaNumero(QWidget *contenedor, const char *nombre, QRect twips, quint32 fondo)
+template <typename Caja = QLineEdit>
+Caja *CrearCajaNumero(QWidget *contenedor, const char *nombre, QRect twips, quint32 fondo)
 {
-    auto *caja = Crear<QLineEdit>(contenedor, nombre, twips);
+    auto *caja = Crear<Caja>(contenedor, nombre, twips);
     caja->setText(QStringLiteral("0"));
     PonerFondo(caja, fondo);
     PonerColorTexto(caja, Color::Negro);
@@ -125,7 +127,7 @@ void frmElTarvo::CrearColumnaCentral()
     cmdArrFirst = CrearBoton(this, "cmdArrFirst", {3480, 3480, 450, 255}, QStringLiteral("| <"));
     cmdArrIzq = CrearBoton(this, "cmdArrIzq", {4125, 3480, 450, 255}, QStringLiteral("<"));
     lblL = CrearEtiqueta(this, "lblL", {4665, 3510, 195, 255}, QStringLiteral("L"), Qt::AlignRight);
-    txtRegistro = CrearCajaNumero(this, "txtRegistro", {4920, 3480, 495, 285}, Color::MagentaClaro);
+    txtRegistro = CrearCajaNumero<CajaRegistro>(this, "txtRegistro", {4920, 3480, 495, 285}, Color::MagentaClaro);
     txtValorSi = CrearCajaNumero(this, "txtValorSi", {5520, 3480, 495, 285}, Color::GrisClaro);
     txtValorSi->setReadOnly(true);
     txtValorNo = CrearCajaNumero(this, "txtValorNo", {6105, 3480, 495, 285}, Color::GrisClaro);
@@ -196,4 +198,25 @@ void frmElTarvo::ConectarEventos()
     connect(cmdGuardarComo, &QPushButton::clicked, this, &frmElTarvo::cmdGuardarComo_Click);
     connect(cmdSalir, &QPushButton::clicked, this, &frmElTarvo::cmdSalir_Click);
     connect(cmdCrearArchTvo, &QPushButton::clicked, this, &frmElTarvo::cmdCrearArchTvo_Click);
+
+    const std::pair<CajaTexto *, std::pair<void (frmElTarvo::*)(int &), void (frmElTarvo::*)()>> cajas[] = {
+        {txtTipoObjeto, {&frmElTarvo::txtTipoObjeto_KeyPress, &frmElTarvo::txtTipoObjeto_LostFocus}},
+        {txtCarac, {&frmElTarvo::txtCarac_KeyPress, &frmElTarvo::txtCarac_LostFocus}},
+        {txtObjeto1, {&frmElTarvo::txtObjeto1_KeyPress, &frmElTarvo::txtObjeto1_LostFocus}},
+        {txtObjeto2, {&frmElTarvo::txtObjeto2_KeyPress, &frmElTarvo::txtObjeto2_LostFocus}},
+        {txtPreguntaUsr, {&frmElTarvo::txtPreguntaUsr_KeyPress, &frmElTarvo::txtPreguntaUsr_LostFocus}},
+    };
+    for (const auto &[caja, manejadores] : cajas) {
+        connect(caja, &CajaTexto::KeyPress, this, manejadores.first);
+        connect(caja, &CajaTexto::LostFocus, this, [this, salir = manejadores.second] { AlSalir(salir); });
+    }
+
+    connect(txtRegistro, &CajaRegistro::KeyPress, this, &frmElTarvo::txtRegistro_KeyPress);
+    connect(txtRegistro, &CajaRegistro::Validate, this, [this] { AlSalir(&frmElTarvo::txtRegistro_Validate); });
+    connect(txtRegistro, &CajaRegistro::GotFocus, this, &frmElTarvo::txtRegistro_GotFocus);
+    connect(txtRegistro, &CajaRegistro::Click, this, &frmElTarvo::txtRegistro_Click);
+    connect(cmdArrFirst, &QPushButton::clicked, this, &frmElTarvo::cmdArrFirst_Click);
+    connect(cmdArrIzq, &QPushButton::clicked, this, &frmElTarvo::cmdArrIzq_Click);
+    connect(cmdArrDer, &QPushButton::clicked, this, &frmElTarvo::cmdArrDer_Click);
+    connect(cmdArrLast, &QPushButton::clicked, this, &frmElTarvo::cmdArrLast_Click);
 }

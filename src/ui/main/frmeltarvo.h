@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class BotonGrafico;
+class CajaRegistro;
 class CajaTexto;
 class QGroupBox;
 class QLabel;
@@ -37,7 +38,7 @@ public:
     QPushButton *cmdArrFirst;
     QPushButton *cmdArrIzq;
     QLabel *lblL;
-    QLineEdit *txtRegistro;
+    CajaRegistro *txtRegistro;
     QLineEdit *txtValorSi;
     QLineEdit *txtValorNo;
     QPushButton *cmdArrDer;
@@ -107,6 +108,32 @@ public:
     void BorrarDatos();
     void MostrarDatosCargados();
 
+    // --- Text fields (edit/campos_texto.cpp) ---
+    // A typed double quote becomes an apostrophe; typing into the header boxes, and into the question box out
+    // of play, marks the document as changed.
+    void txtTipoObjeto_KeyPress(int &KeyAscii);
+    void txtCarac_KeyPress(int &KeyAscii);
+    void txtObjeto1_KeyPress(int &KeyAscii);
+    void txtObjeto2_KeyPress(int &KeyAscii);
+    void txtPreguntaUsr_KeyPress(int &KeyAscii);
+    // Leaving a box cuts its text to 32766 characters and, unless it holds a double quote, commits it.
+    void txtTipoObjeto_LostFocus();
+    void txtCarac_LostFocus();
+    void txtObjeto1_LostFocus();
+    void txtObjeto2_LostFocus();
+    void txtPreguntaUsr_LostFocus();
+
+    // --- Browser (edit/navegador.cpp) ---
+    void txtRegistro_KeyPress(int KeyAscii);
+    // Shows the line whose number the box holds, or puts the current number back.
+    void txtRegistro_Validate();
+    void txtRegistro_GotFocus();
+    void txtRegistro_Click();
+    void cmdArrFirst_Click();
+    void cmdArrIzq_Click();
+    void cmdArrDer_Click();
+    void cmdArrLast_Click();
+
 private:
     // --- Play and learn, private steps ---
     void ResponderEnJuego(bool respuestaSi);
@@ -129,9 +156,15 @@ private:
     // Empties the lines and shows line 1, as a new document and Open both do.
     void BorrarLineas();
 
-    // --- Text fields (edit/campos_texto.cpp) ---
+    // --- Text fields and browser, private steps ---
     // Shows the box's "Quite las comillas" message when its text holds a double quote; true when it did.
     bool AvisarComillas(const CajaTexto *caja);
+    // The common part of the leave handlers: true when the box's text, cut to 32766 characters, may be
+    // committed; otherwise the message was shown and the focus is back in the box.
+    bool AceptarTextoAlSalir(CajaTexto *caja);
+    // Runs a focus-leave handler unless the focus is only being given back to a box that refused its text.
+    void AlSalir(void (frmElTarvo::*manejador)());
+    void BotonNavegador(qint16 linea);
 
     // --- Construction (ui/main/frmeltarvo.cpp) ---
     void CrearColumnaIzquierda();
@@ -143,4 +176,5 @@ private:
     Plataforma &plataforma;
     // Set when the user chose to end the program: every command stops where it stands.
     bool terminando = false;
+    bool devolviendoFoco = false;
 };

@@ -7,6 +7,7 @@
 #include "ui/controles/cajatexto.h"
 #include "ui/controles/visorarchivo.h"
 
+#include "ui/controles/cajaregistro.h"
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
