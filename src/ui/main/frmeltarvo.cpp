@@ -1,5 +1,6 @@
 #include "frmeltarvo.h"
 
+#include "ui/ayuda/ventanadocumento.h"
 #include "ui/controles/apariencia.h"
 #include "ui/controles/botongrafico.h"
 #include "ui/controles/cajaregistro.h"
@@ -104,6 +105,12 @@ frmElTarvo::frmElTarvo(Plataforma &plataforma, QWidget *padre) : QWidget(padre),
     Form_Load();
 }
 
+frmElTarvo::~frmElTarvo()
+{
+    delete ventanaAyuda;
+    delete ventanaVocab;
+}
+
 void frmElTarvo::CrearColumnaIzquierda()
 {
     fraObjeto1 = CrearMarco(this, "fraObjeto1", {0, 0, 3375, 1695}, QStringLiteral("Objeto 1 (nuevo)"));
@@ -198,6 +205,8 @@ void frmElTarvo::ConectarEventos()
     connect(cmdGuardarComo, &QPushButton::clicked, this, &frmElTarvo::cmdGuardarComo_Click);
     connect(cmdSalir, &QPushButton::clicked, this, &frmElTarvo::cmdSalir_Click);
     connect(cmdCrearArchTvo, &QPushButton::clicked, this, &frmElTarvo::cmdCrearArchTvo_Click);
+    connect(cmdAyuda, &QPushButton::clicked, this, &frmElTarvo::cmdAyuda_Click);
+    connect(cmdVocab, &QPushButton::clicked, this, &frmElTarvo::cmdVocab_Click);
 
     const std::pair<CajaTexto *, std::pair<void (frmElTarvo::*)(int &), void (frmElTarvo::*)()>> cajas[] = {
         {txtTipoObjeto, {&frmElTarvo::txtTipoObjeto_KeyPress, &frmElTarvo::txtTipoObjeto_LostFocus}},

@@ -4,6 +4,7 @@
 #include "kb/baseconocimiento.h"
 #include "plataforma/plataforma.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class BotonGrafico;
@@ -14,6 +15,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class VisorArchivo;
+class frmAyuda;
+class frmVocab;
 
 // The main window: the whole working surface of the game. Its members are the program's event handlers and
 // the few procedures they share; each is defined in the folder of its subsystem.
@@ -22,6 +25,8 @@ class frmElTarvo : public QWidget
     Q_OBJECT
 public:
     explicit frmElTarvo(Plataforma &plataforma, QWidget *padre = nullptr);
+    // The help and vocabulary windows end with the main window.
+    ~frmElTarvo() override;
 
     // --- Controls (each one's objectName is its member name) ---
     // Left column: the step's two objects, the question, the object count and the first header string.
@@ -108,6 +113,10 @@ public:
     void BorrarDatos();
     void MostrarDatosCargados();
 
+    // --- Help and vocabulary (ui/ayuda/abrir_ventanas.cpp) ---
+    void cmdAyuda_Click();
+    void cmdVocab_Click();
+
     // --- Text fields (edit/campos_texto.cpp) ---
     // A typed double quote becomes an apostrophe; typing into the header boxes, and into the question box out
     // of play, marks the document as changed.
@@ -177,4 +186,7 @@ private:
     // Set when the user chose to end the program: every command stops where it stands.
     bool terminando = false;
     bool devolviendoFoco = false;
+    // Each exists at most once, from its first opening until it is closed.
+    QPointer<frmAyuda> ventanaAyuda;
+    QPointer<frmVocab> ventanaVocab;
 };
