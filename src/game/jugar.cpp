@@ -43,17 +43,15 @@ void frmElTarvo::cmdParar_Click()
 
 void frmElTarvo::MostrarTextoLinea()
 {
-    txtPreguntaUsr->PonerTexto(Base.TextoLinea[LineaActual]);
+    txtPreguntaUsr->PonerTexto(Base.Texto(LineaActual));
     PonerColorTexto(txtPreguntaUsr, Color::Negro);
-    const bool esPregunta = Base.ValorSi[LineaActual] != 0 || Base.ValorNo[LineaActual] != 0;
-    PonerFondo(txtPreguntaUsr, esPregunta ? Color::AmarilloClaro : Color::RojoClaro);
+    PonerFondo(txtPreguntaUsr, Base.EsPregunta(LineaActual) ? Color::AmarilloClaro : Color::RojoClaro);
 }
 
 void frmElTarvo::ResponderEnJuego(bool respuestaSi)
 {
-    const qint16 linea = LineaActual;
-    if (Base.ValorSi[linea] != 0 || Base.ValorNo[linea] != 0) {
-        const qint16 siguiente = respuestaSi ? Base.ValorSi[linea] : Base.ValorNo[linea];
+    if (Base.EsPregunta(LineaActual)) {
+        const qint16 siguiente = Base.Enlace(LineaActual, respuestaSi);
         // A file can link anywhere, 0 on one side included; only lines 1..599 exist.
         if (!BaseConocimiento::LineaUsable(siguiente)) {
             TerminarPorEnlaceIncorrecto(siguiente);

@@ -10,6 +10,23 @@ void BaseConocimiento::VaciarLineas()
         texto.clear();
 }
 
+bool BaseConocimiento::EsPregunta(int linea) const
+{
+    return Enlace(linea, true) != 0 || Enlace(linea, false) != 0;
+}
+
+qint16 BaseConocimiento::Enlace(int linea, bool respuestaSi) const
+{
+    if (!LineaUsable(linea))
+        return 0;
+    return respuestaSi ? ValorSi[linea] : ValorNo[linea];
+}
+
+QString BaseConocimiento::Texto(int linea) const
+{
+    return LineaUsable(linea) ? TextoLinea[linea] : QString();
+}
+
 QString TextoObjetosContenidos(qint16 numLineas)
 {
     const auto objetos = static_cast<long>(std::floor(numLineas / 2.0)) + 1;

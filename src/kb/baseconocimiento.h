@@ -26,6 +26,13 @@ struct BaseConocimiento {
     // Whether n may index the arrays. Every line number that comes from a file or from the user is tested
     // with this before use: files can hold any link and any count.
     static bool LineaUsable(int n) { return n >= 1 && n <= MaxLineas; }
+
+    // Range-tested reading of a line: a number that is not a line reads as an empty object.
+    // A line is a question as soon as either of its links is non-zero.
+    bool EsPregunta(int linea) const;
+    // The line that the answer leads to; 0 when there is no link.
+    qint16 Enlace(int linea, bool respuestaSi) const;
+    QString Texto(int linea) const;
 };
 
 // The caption of the object-count label: floor(NumLineas / 2) + 1 in signed-number form, which puts a

@@ -26,14 +26,18 @@ char CodificarCaracter(char16_t c)
 
 } // namespace
 
+QChar CaracterCp1252(char byte)
+{
+    const auto valor = static_cast<unsigned char>(byte);
+    return (valor >= 0x80 && valor <= 0x9F) ? QChar(ZonaAlta[valor - 0x80]) : QChar(valor);
+}
+
 QString DecodificarCp1252(const char *datos, qsizetype tamano)
 {
     QString texto(tamano, Qt::Uninitialized);
     QChar *destino = texto.data();
-    for (qsizetype i = 0; i < tamano; ++i) {
-        const auto byte = static_cast<unsigned char>(datos[i]);
-        destino[i] = (byte >= 0x80 && byte <= 0x9F) ? QChar(ZonaAlta[byte - 0x80]) : QChar(byte);
-    }
+    for (qsizetype i = 0; i < tamano; ++i)
+        destino[i] = CaracterCp1252(datos[i]);
     return texto;
 }
 

@@ -9,6 +9,7 @@
 // Every byte maps to one character; the five bytes that the code page leaves undefined map to the C1
 // control characters of the same value, so any file decodes and encodes back to the same bytes.
 QString DecodificarCp1252(const char *datos, qsizetype tamano);
+QChar CaracterCp1252(char byte);
 inline QString DecodificarCp1252(const QByteArray &bytes)
 {
     return DecodificarCp1252(bytes.constData(), bytes.size());

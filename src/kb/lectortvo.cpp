@@ -27,6 +27,7 @@ bool EsDelimitador(char c)
 struct Campo {
     const char *inicio;
     const char *fin;
+    bool entreComillas;
 };
 
 // Reads the field at posicion and moves past the comma or line end that ends it. Blanks and line ends
@@ -40,7 +41,8 @@ bool LeerCampo(const QByteArray &datos, qsizetype &posicion, Campo &campo)
         ++p;
     if (p == fin)
         return false;
-    if (*p == '"') {
+    campo.entreComillas = *p == '"';
+    if (campo.entreComillas) {
         campo.inicio = ++p;
         const auto *comilla = static_cast<const char *>(std::memchr(p, '"', fin - p));
         campo.fin = comilla ? comilla : fin;
@@ -69,6 +71,14 @@ bool NumeroDeCampo(const char *inicio, const char *fin, qint16 &valor)
 } // namespace
 
 LectorTvo::LectorTvo(BaseConocimiento &base, QString ruta) : base(base), ruta(std::move(ruta)) {}
+
+LectorTvo LectorTvo::DeBytes(BaseConocimiento &base, QByteArray bytes)
+{
+    LectorTvo lector(base, QString());
+    lector.datos = std::move(bytes);
+    lector.enMemoria = true;
+    return lector;
+}
 
 int LectorTvo::EjecutarPaso()
 {
@@ -151,6 +161,11 @@ void LectorTvo::PasarALinea(int linea)
 
 int LectorTvo::Abrir()
 {
+    posicion = 0;
+    if (enMemoria) {
+        abierto = true;
+        return Error::Ninguno;
+    }
     if (QFileInfo(ruta).isDir())
         return Error::AccesoRuta;
     QFile archivo(ruta);
@@ -160,7 +175,6 @@ int LectorTvo::Abrir()
     datos = archivo.readAll();
     if (archivo.error() != QFileDevice::NoError)
         return Error::ErrorEntradaSalida;
-    posicion = 0;
     abierto = true;
     return Error::Ninguno;
 }
@@ -179,6 +193,10 @@ int LectorTvo::LeerRegistro(Registro &registro)
     if (!LeerCampo(datos, posicion, campo))
         return Error::LecturaPasadoFinal;
     registro.texto = DecodificarCp1252(campo.inicio, campo.fin - campo.inicio);
+    // A text written without quotes may hold one inside ("dice "hola""), which the next save would turn into
+    // a text that ends early; it becomes an apostrophe, as a typed quote does.
+    if (!campo.entreComillas)
+        registro.texto.replace(QLatin1Char('"'), QLatin1Char('\''));
     return Error::Ninguno;
 }
 

@@ -12,6 +12,8 @@ class LectorTvo
 {
 public:
     LectorTvo(BaseConocimiento &base, QString ruta);
+    // Reads bytes already in memory, as if they were the file; opening them cannot fail.
+    static LectorTvo DeBytes(BaseConocimiento &base, QByteArray bytes);
 
     bool Terminado() const { return paso == Paso::Fin; }
 
@@ -39,6 +41,7 @@ private:
 
     BaseConocimiento &base;
     const QString ruta;
+    bool enMemoria = false;
     Paso paso = Paso::Abrir;
     int lineaActual = 0;
     bool abierto = false;

@@ -62,7 +62,7 @@ public:
             else if (c == '\\')
                 LeerControl();
             else if (c != '\r' && c != '\n')
-                Caracter(DecodificarCp1252(&c, 1).at(0));
+                Caracter(CaracterCp1252(c));
         }
         Volcar();
     }
@@ -137,7 +137,7 @@ private:
                 break;
             posicion += 2;
             const char byte = static_cast<char>(alto * 16 + bajo);
-            Caracter(DecodificarCp1252(&byte, 1).at(0));
+            Caracter(CaracterCp1252(byte));
             break;
         }
         case '*':

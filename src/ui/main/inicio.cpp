@@ -63,11 +63,10 @@ void frmElTarvo::MostrarNombreArchivo()
 
 void frmElTarvo::MostrarLinea(qint16 n)
 {
-    const bool usable = BaseConocimiento::LineaUsable(n);
     txtRegistro->setText(QString::number(n));
-    txtValorSi->setText(QString::number(usable ? Base.ValorSi[n] : 0));
-    txtValorNo->setText(QString::number(usable ? Base.ValorNo[n] : 0));
-    txtPreguntaUsr->PonerTexto(usable ? Base.TextoLinea[n] : QString());
+    txtValorSi->setText(QString::number(Base.Enlace(n, true)));
+    txtValorNo->setText(QString::number(Base.Enlace(n, false)));
+    txtPreguntaUsr->PonerTexto(Base.Texto(n));
 }
 
 void frmElTarvo::MostrarArchivoEnVisor()
