@@ -18,6 +18,8 @@ Plataforma::Respuesta PlataformaGuion::Mensaje(const QString &texto, const QStri
                                                Icono icono)
 {
     mensajes.append({texto, titulo, botones, icono});
+    if (respuestas.empty() && respuestaFija)
+        return *respuestaFija;
     if (respuestas.empty()) {
         inesperados << QStringLiteral("message \"%1\" (\"%2\")").arg(texto, titulo);
         return Respuesta::Cancelar;

@@ -29,6 +29,9 @@ public:
     explicit PlataformaGuion(QString carpetaPrograma);
 
     void ResponderMensaje(Respuesta respuesta);
+    // The answer to every message that no announced answer is left for, for runs whose messages are not
+    // known beforehand (broken files); such messages are still recorded.
+    void ResponderSiempre(Respuesta respuesta) { respuestaFija = respuesta; }
     void ResponderArchivo(std::optional<QString> ruta);
 
     Respuesta Mensaje(const QString &texto, const QString &titulo, Botones botones, Icono icono) override;
@@ -48,6 +51,7 @@ public:
 
 private:
     std::deque<Respuesta> respuestas;
+    std::optional<Respuesta> respuestaFija;
     std::deque<std::optional<QString>> archivos;
     QStringList inesperados;
 };

@@ -104,6 +104,8 @@ private slots:
     void aFailedOpenMakesEveryReadFailUntilTheEnd();
     void aCountAbove599StopsAtThe600thRecord();
 
+    void inputsFoundByFuzzingReadAndWriteBackTheSame_data();
+    void inputsFoundByFuzzingReadAndWriteBackTheSame();
     void failedSaveLeavesNoFileAndReportsThePath_data();
     void failedSaveLeavesNoFileAndReportsThePath();
     void failedWriteLeavesThePreviousFileIntact();
@@ -286,6 +288,10 @@ void TestFormato::readsFiles_data()
     QTest::newRow("link above 16 bits is 6 and the line stays empty")
         << Cabeceras + "0,0,0,\" 2\"\r\n1,40000,3,\"uno\"\r\n2,0,0,\"dos\"\r\n"
         << QList<int>{6} << 2 << QStringList{"", "0", ""} << QList<int>{0, 0};
+    // The next save would otherwise write a quote inside a quoted text.
+    QTest::newRow("a quote inside a text without quotes becomes an apostrophe")
+        << Cabeceras + "0,0,0,\" 1\"\r\n1,0,0,dice \"hola\"\r\n"
+        << QList<int>{} << 1 << QStringList{"dice 'hola'"} << QList<int>{0, 0};
     QTest::newRow("text without quotes runs to the comma")
         << Cabeceras + "0,0,0,\" 1\"\r\n1,0,0,sin comillas,resto\r\n"
         << QList<int>{} << 1 << QStringList{"sin comillas"} << QList<int>{0, 0};
@@ -386,6 +392,30 @@ void TestFormato::aCountAbove599StopsAtThe600thRecord()
         QCOMPARE(lector.EjecutarPaso(), Error::Ninguno);
     QCOMPARE(lector.EjecutarPaso(), Error::IndiceFueraDeRango);
     QCOMPARE(lector.EjecutarPaso(), Error::IndiceFueraDeRango);
+}
+
+void TestFormato::inputsFoundByFuzzingReadAndWriteBackTheSame_data()
+{
+    QTest::addColumn<QString>("ruta");
+    const QDir carpeta(QStringLiteral(ELTARVO_DATOS_PRUEBA "/fuzz"));
+    for (const QString &nombre : carpeta.entryList({QStringLiteral("tvo-*")}, QDir::Files))
+        QTest::newRow(qPrintable(nombre)) << carpeta.filePath(nombre);
+}
+
+void TestFormato::inputsFoundByFuzzingReadAndWriteBackTheSame()
+{
+    QFETCH(QString, ruta);
+    BaseConocimiento base;
+    LeerIgnorandoErrores(base, ruta);
+    QVERIFY(base.NumLineas <= BaseConocimiento::MaxLineas);
+    QCOMPARE(EscribirArchivoTvo(base, Ruta("vuelta.tvo")), Error::Ninguno);
+    BaseConocimiento releida;
+    QCOMPARE(LeerIgnorandoErrores(releida, Ruta("vuelta.tvo")), QList<int>());
+    QCOMPARE(releida.TipoObjeto, base.TipoObjeto);
+    QCOMPARE(releida.Caracteristicas, base.Caracteristicas);
+    QCOMPARE(releida.NumLineas, base.NumLineas);
+    QVERIFY(releida.TextoLinea == base.TextoLinea);
+    QVERIFY(releida.ValorSi == base.ValorSi);
 }
 
 void TestFormato::failedSaveLeavesNoFileAndReportsThePath_data()

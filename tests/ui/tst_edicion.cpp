@@ -47,6 +47,7 @@ private slots:
     void textsAreCutTo32766Characters_data();
     void textsAreCutTo32766Characters();
     void aClickThatLeftARefusingBoxDoesNotAct();
+    void aTextWithAHugeWordBreaksAnywhere();
 
     void browserReadsTheNumberInTheBox_data();
     void browserReadsTheNumberInTheBox();
@@ -314,6 +315,16 @@ void TestEdicion::aClickThatLeftARefusingBoxDoesNotAct()
     QCOMPARE(guion->mensajes.size(), 2);
     QCOMPARE(ventana->Base.NumLineas, qint16(7));
     QVERIFY(ventana->ModoAprender);
+}
+
+void TestEdicion::aTextWithAHugeWordBreaksAnywhere()
+{
+    // Breaking a megabyte-long word at word boundaries takes the toolkit minutes; such a text breaks anywhere.
+    CajaTexto *caja = Caja("txtPreguntaUsr");
+    caja->PonerTexto(QString(1 << 20, QLatin1Char('x')));
+    QCOMPARE(caja->wordWrapMode(), QTextOption::WrapAnywhere);
+    caja->PonerTexto(QStringLiteral("una pregunta corriente"));
+    QCOMPARE(caja->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 void TestEdicion::browserReadsTheNumberInTheBox_data()

@@ -17,8 +17,27 @@ QString CajaTexto::Texto() const
     return toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
 }
 
+namespace {
+
+// Breaking a word takes time that grows with the square of its length: a text from a file can hold a word of
+// a megabyte, which would freeze the window for minutes.
+bool TienePalabraLarga(const QString &texto)
+{
+    constexpr qsizetype Largo = 2000;
+    qsizetype seguidos = 0;
+    for (QChar c : texto) {
+        seguidos = c.isSpace() ? 0 : seguidos + 1;
+        if (seguidos > Largo)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 void CajaTexto::PonerTexto(const QString &texto)
 {
+    setWordWrapMode(TienePalabraLarga(texto) ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
     setPlainText(QString(texto).replace(QLatin1String("\r\n"), QLatin1String("\n")));
 }
 
