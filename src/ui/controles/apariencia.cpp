@@ -12,8 +12,28 @@ QColor ColorBGR(quint32 bgr)
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 
+namespace {
+
+// What a background colour tells the user, for those who do not see it.
+QString SignificadoDeColor(quint32 bgr)
+{
+    switch (bgr) {
+    case Color::AmarilloClaro:
+        return QStringLiteral("pregunta");
+    case Color::RojoClaro:
+        return QStringLiteral("objeto adivinado");
+    case Color::VerdeClaro:
+        return QStringLiteral("acertado");
+    default:
+        return QString();
+    }
+}
+
+} // namespace
+
 void PonerFondo(QWidget *control, quint32 bgr)
 {
+    control->setAccessibleDescription(SignificadoDeColor(bgr));
     // A label paints its window colour, and only when asked to; a text box paints its base.
     const bool esEtiqueta = qobject_cast<QLabel *>(control) != nullptr;
     QPalette paleta = control->palette();

@@ -20,7 +20,8 @@ constexpr quint32 Negro = 0x000000;
 
 QColor ColorBGR(quint32 bgr);
 
-// Background of a text box (its base) or of a label (its window), in every state of the control.
+// Background of a text box (its base) or of a label (its window), in every state of the control. The colour's
+// meaning ("pregunta", "objeto adivinado", "acertado") becomes the control's accessible description.
 void PonerFondo(QWidget *control, quint32 bgr);
 void PonerColorTexto(QWidget *control, quint32 bgr);
 

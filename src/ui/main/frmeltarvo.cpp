@@ -101,6 +101,7 @@ frmElTarvo::frmElTarvo(Plataforma &plataforma, QWidget *padre) : QWidget(padre),
     CrearColumnaDerecha();
     OrdenarTabulacion();
     ConectarEventos();
+    NombrarParaLectoresDePantalla();
     txtObjeto1->setFocus();
     Form_Load();
 }
@@ -192,6 +193,17 @@ void frmElTarvo::OrdenarTabulacion()
                                     cmdArrIzq,       cmdArrFirst,   cmdArrDer,      cmdArrLast};
     for (qsizetype i = 1; i < orden.size(); ++i)
         setTabOrder(orden[i - 1], orden[i]);
+}
+
+// Buttons, labels and frames are spoken by their captions; the boxes get the names of what they hold.
+void frmElTarvo::NombrarParaLectoresDePantalla()
+{
+    const std::pair<QWidget *, const char *> nombres[] = {
+        {txtObjeto1, "Objeto 1"},          {txtObjeto2, "Objeto 2"},           {txtPreguntaUsr, "Pregunta / Edición"},
+        {txtTipoObjeto, "Tipo de objeto"}, {txtCarac, "Características"},      {RichTextBox1, "Archivo tvo"},
+        {txtRegistro, "Número de línea"},  {txtValorSi, "Enlace Sí"},          {txtValorNo, "Enlace No"}};
+    for (const auto &[control, nombre] : nombres)
+        control->setAccessibleName(QString::fromUtf8(nombre));
 }
 
 void frmElTarvo::ConectarEventos()

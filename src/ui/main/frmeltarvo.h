@@ -181,6 +181,7 @@ private:
     void CrearColumnaDerecha();
     void OrdenarTabulacion();
     void ConectarEventos();
+    void NombrarParaLectoresDePantalla();
 
     Plataforma &plataforma;
     // Set when the user chose to end the program: every command stops where it stands.

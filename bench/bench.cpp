@@ -1,0 +1,338 @@
+// Measures the program's real work against the floor that the machine and the toolkit set, in the same run:
+// each figure is the median of several repetitions, ours and the floor interleaved, on files generated here.
+#include "kb/cp1252.h"
+#include "kb/escritortvo.h"
+#include "kb/lectortvo.h"
+#include "plataforma/plataformaqt.h"
+#include "ui/controles/botongrafico.h"
+#include "ui/controles/cajatexto.h"
+#include "ui/controles/visorarchivo.h"
+#include "ui/main/frmeltarvo.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include <sys/resource.h>
+
+namespace {
+
+constexpr int Repeticiones = 5;
+
+// Answers the file dialog with a preset path and every message with Ignore (or OK).
+class PlataformaBanco : public Plataforma
+{
+public:
+    QString archivo;
+    Respuesta Mensaje(const QString &, const QString &, Botones, Icono) override { return Respuesta::Omitir; }
+    std::optional<QString> ElegirArchivo(Dialogo, const QString &, const QString &) override { return archivo; }
+    void Pitido() override {}
+    QString CarpetaPrograma() const override { return QCoreApplication::applicationDirPath(); }
+    void TerminarPrograma() override {}
+};
+
+// Mixed Spanish text without a single line break, cut to the given length.
+QString TextoMixto(int largo, int semilla)
+{
+    static const char *const palabras[] = {"árbol", "camión", "pequeño", "¿vuela?", "el", "animal", "caña",
+                                           "pingüino", "acción", "y", "más", "rápido", "ñandú", "—", "«dice»"};
+    QString texto;
+    for (int i = semilla; texto.size() < largo; ++i)
+        texto += QString::fromUtf8(palabras[(i * 7) % 15]) + QLatin1Char(' ');
+    return texto.left(largo);
+}
+
+BaseConocimiento BaseMaxima()
+{
+    BaseConocimiento base;
+    base.TipoObjeto = QStringLiteral("Objetos");
+    base.Caracteristicas = QStringLiteral("Una base máxima");
+    base.NumLineas = BaseConocimiento::MaxLineas;
+    for (int k = 1; k <= BaseConocimiento::MaxLineas; ++k)
+        base.TextoLinea[k] = TextoMixto(BaseConocimiento::MaxTexto, k);
+    return base;
+}
+
+// 300 objects under 299 questions, each question k asking with 2k and 2k + 1.
+BaseConocimiento ArbolEquilibrado()
+{
+    BaseConocimiento base;
+    base.NumLineas = BaseConocimiento::MaxLineas;
+    for (int k = 1; k <= BaseConocimiento::MaxLineas; ++k) {
+        if (2 * k + 1 <= BaseConocimiento::MaxLineas) {
+            base.ValorSi[k] = static_cast<qint16>(2 * k);
+            base.ValorNo[k] = static_cast<qint16>(2 * k + 1);
+        }
+        base.TextoLinea[k] = TextoMixto(80, k);
+    }
+    return base;
+}
+
+// 599 lines that each ask one question more: No always leads to the next question.
+BaseConocimiento Escalera()
+{
+    BaseConocimiento base;
+    base.NumLineas = BaseConocimiento::MaxLineas;
+    for (int k = 1; k + 2 <= BaseConocimiento::MaxLineas; k += 2) {
+        base.ValorSi[k] = static_cast<qint16>(k + 1);
+        base.ValorNo[k] = static_cast<qint16>(k + 2);
+    }
+    for (int k = 1; k <= BaseConocimiento::MaxLineas; ++k)
+        base.TextoLinea[k] = TextoMixto(60, k);
+    return base;
+}
+
+void Escribir(const QString &ruta, const QByteArray &bytes)
+{
+    QFile archivo(ruta);
+    if (!archivo.open(QIODevice::WriteOnly) || archivo.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(ruta));
+}
+
+QByteArray Leer(const QString &ruta)
+{
+    QFile archivo(ruta);
+    if (!archivo.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(ruta));
+    return archivo.readAll();
+}
+
+double Mediana(std::vector<double> valores)
+{
+    std::sort(valores.begin(), valores.end());
+    return valores[valores.size() / 2];
+}
+
+double Milisegundos(const std::function<void()> &trabajo)
+{
+    QElapsedTimer reloj;
+    reloj.start();
+    trabajo();
+    return reloj.nsecsElapsed() / 1e6;
+}
+
+int cifras = 0;
+int dentro = 0;
+
+void Informar(const char *nombre, double nuestra, double suelo, double objetivo, const char *unidad)
+{
+    const double razon = suelo > 0 ? nuestra / suelo : nuestra;
+    const bool ok = razon <= objetivo;
+    ++cifras;
+    dentro += ok ? 1 : 0;
+    if (suelo > 0)
+        std::printf("%-9s ours=%.1f%s  floor=%.1f%s  ratio=%.2f  target<=%.1f  %s\n", nombre, nuestra, unidad, suelo,
+                    unidad, razon, objetivo, ok ? "ok" : "FAIL");
+    else
+        std::printf("%-9s ours=%.1f%s  floor=-  ratio=-  target<=%.0f%s  %s\n", nombre, nuestra, unidad, objetivo,
+                    unidad, ok ? "ok" : "FAIL");
+    std::fflush(stdout);
+}
+
+// Ours and the floor, interleaved, each the median of its repetitions.
+void Comparar(const char *nombre, double objetivo, const std::function<void()> &nuestro,
+              const std::function<void()> &suelo)
+{
+    std::vector<double> nuestros, suelos;
+    for (int i = 0; i < Repeticiones; ++i) {
+        nuestros.push_back(Milisegundos(nuestro));
+        suelos.push_back(Milisegundos(suelo));
+    }
+    Informar(nombre, Mediana(nuestros), Mediana(suelos), objetivo, "ms");
+}
+
+void Procesar()
+{
+    QCoreApplication::processEvents();
+}
+
+// The main window over the benchmark's platform, shown (offscreen) and out of play.
+struct Ventana {
+    PlataformaBanco plataforma;
+    frmElTarvo ventana{plataforma};
+    Ventana()
+    {
+        ventana.show();
+        Procesar();
+    }
+    void Abrir(const QString &ruta)
+    {
+        ventana.ControlesFueraDeJuego();
+        ventana.Modificado = false;
+        plataforma.archivo = ruta;
+        ventana.cmdTvoDeDisco->click();
+        Procesar();
+    }
+};
+
+long PicoMemoriaKb()
+{
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    return uso.ru_maxrss;
+}
+
+// The child processes of the start-up and memory figures: "ventana" starts the program's window with the real
+// platform, "vacia" a bare window of the same size; "memoria" also opens a file in the window first.
+int Hijo(const QString &modo, const QString &archivo, int argc, char **argv)
+{
+    QApplication aplicacion(argc, argv);
+    PlataformaQt real;
+    PlataformaBanco banco;
+    banco.archivo = archivo;
+    std::unique_ptr<QWidget> ventana;
+    if (modo == QLatin1String("ventana"))
+        ventana = std::make_unique<frmElTarvo>(real);
+    else if (modo == QLatin1String("memoria"))
+        ventana = std::make_unique<frmElTarvo>(banco);
+    else
+        ventana = std::make_unique<QWidget>();
+    ventana->resize(644, 488);
+    ventana->show();
+    if (modo == QLatin1String("ventana") || modo == QLatin1String("vacia")) {
+        QTimer::singleShot(0, &aplicacion, &QCoreApplication::quit);
+        return QApplication::exec();
+    }
+    Procesar();
+    if (auto *principal = qobject_cast<frmElTarvo *>(ventana.get())) {
+        principal->ControlesFueraDeJuego();
+        principal->Modificado = false;
+        principal->cmdTvoDeDisco->click();
+        Procesar();
+    }
+    std::printf("%ld\n", PicoMemoriaKb());
+    return 0;
+}
+
+QByteArray Hijo(const QString &modo, const QString &archivo = QString())
+{
+    QProcess hijo;
+    hijo.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hijo"), modo, archivo});
+    hijo.waitForFinished(-1);
+    return hijo.readAllStandardOutput().trimmed();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc >= 4 && QByteArray(argv[1]) == "--hijo") {
+        int cuenta = 1;
+        return Hijo(QString::fromLatin1(argv[2]), QString::fromLocal8Bit(argv[3]), cuenta, argv);
+    }
+    QApplication aplicacion(argc, argv);
+    QTemporaryDir carpeta;
+    const QString maxima = carpeta.filePath(QStringLiteral("maxima.tvo"));
+    const QString larga = carpeta.filePath(QStringLiteral("larga.tvo"));
+    {
+        BaseConocimiento base = BaseMaxima();
+        Escribir(maxima, CodificarArchivoTvo(base));
+        Escribir(larga, "0,0,0,\"Larga\"\r\n0,0,0,\"\"\r\n0,0,0,\" 1\"\r\n1,0,0,\"" + QByteArray(1 << 20, 'x') +
+                            "\"\r\n");
+    }
+    std::printf("maximal base: %.1f MB\n", QFile(maxima).size() / 1e6);
+
+    Comparar(
+        "parse", 2.0,
+        [&] {
+            BaseConocimiento base;
+            LectorTvo lector(base, maxima);
+            while (!lector.Terminado())
+                lector.EjecutarPaso();
+        },
+        [&] { DecodificarCp1252(Leer(maxima)); });
+
+    {
+        Ventana nuestra;
+        QPlainTextEdit desnudo;
+        desnudo.resize(297, 217);
+        desnudo.show();
+        Comparar(
+            "open", 1.3, [&] { nuestra.Abrir(maxima); },
+            [&] {
+                desnudo.setPlainText(DecodificarCp1252(Leer(maxima)));
+                Procesar();
+            });
+
+        const QString destino = carpeta.filePath(QStringLiteral("guardada.tvo"));
+        nuestra.ventana.RutaArch = destino;
+        nuestra.ventana.EsArchivoNuevo = false;
+        const QByteArray bytes = Leer(maxima);
+        const QString suelo = carpeta.filePath(QStringLiteral("suelo.tvo"));
+        Comparar(
+            "save", 1.5,
+            [&] {
+                nuestra.ventana.cmdGuardar->click();
+                Procesar();
+            },
+            [&] {
+                QSaveFile archivo(suelo);
+                archivo.open(QIODevice::WriteOnly);
+                archivo.write(bytes);
+                archivo.commit();
+            });
+
+        QPlainTextEdit sinAjuste;
+        sinAjuste.setLineWrapMode(QPlainTextEdit::NoWrap);
+        sinAjuste.resize(297, 217);
+        sinAjuste.show();
+        Comparar(
+            "longline", 1.5, [&] { nuestra.Abrir(larga); },
+            [&] {
+                sinAjuste.setPlainText(DecodificarCp1252(Leer(larga)));
+                Procesar();
+            });
+    }
+
+    Comparar(
+        "startup", 1.3, [] { Hijo(QStringLiteral("ventana")); }, [] { Hijo(QStringLiteral("vacia")); });
+
+    {
+        // Games down the balanced tree (Si and No in turn) and down the ladder (No to each question).
+        Ventana nuestra;
+        std::vector<double> pasos;
+        for (int i = 0; i < Repeticiones; ++i) {
+            const bool escalera = i % 2 == 1;
+            nuestra.ventana.Base = escalera ? Escalera() : ArbolEquilibrado();
+            nuestra.ventana.ControlesFueraDeJuego();
+            nuestra.ventana.cmdJugar->click();
+            Procesar();
+            int clics = 0;
+            const double total = Milisegundos([&] {
+                while (nuestra.ventana.Base.EsPregunta(nuestra.ventana.LineaActual)) {
+                    (escalera || clics % 2 ? nuestra.ventana.cmdNo : nuestra.ventana.cmdSi)->click();
+                    Procesar();
+                    ++clics;
+                }
+            });
+            pasos.push_back(total * 1000 / clics);
+            nuestra.ventana.cmdParar->click();
+        }
+        Informar("step", Mediana(pasos), 0, 1000, "us");
+    }
+
+    {
+        std::vector<double> nuestras, suelos;
+        const double archivoKb = QFile(maxima).size() / 1024.0;
+        for (int i = 0; i < Repeticiones; ++i) {
+            nuestras.push_back(Hijo(QStringLiteral("memoria"), maxima).toDouble());
+            suelos.push_back(Hijo(QStringLiteral("vacia-memoria")).toDouble() + archivoKb);
+        }
+        Informar("rss", Mediana(nuestras) / 1024, Mediana(suelos) / 1024, 4.0, "MB");
+    }
+
+    std::printf("ratios: %d/%d within target\n", dentro, cifras);
+    return dentro == cifras ? 0 : 1;
+}

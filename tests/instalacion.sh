@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs a build into a staging folder and checks it as a desktop and a package would.
+# Usage: instalacion.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+construccion=$1
+fuente=$2
+destino=$(mktemp -d)
+trap 'rm -rf "$destino"' EXIT
+
+DESTDIR=$destino cmake --install "$construccion" --prefix /usr >/dev/null
+raiz=$destino/usr
+test -x "$raiz/lib/eltarvo/eltarvo"
+cmp "$raiz/lib/eltarvo/Nuevo.tvo" "$fuente/src/recursos/Nuevo.tvo"
+test "$(readlink "$raiz/bin/eltarvo")" = ../lib/eltarvo/eltarvo
+desktop-file-validate "$raiz/share/applications/eltarvo.desktop"
+appstreamcli validate --no-net "$raiz/share/metainfo/net.eltarvo.eltarvo.metainfo.xml" >/dev/null
+xmllint --noout "$raiz/share/mime/packages/eltarvo.xml"
+for icono in scalable/apps/eltarvo.svg 48x48/apps/eltarvo.png 256x256/apps/eltarvo.png; do
+    test -s "$raiz/share/icons/hicolor/$icono"
+done
+xmllint --noout "$raiz/share/icons/hicolor/scalable/apps/eltarvo.svg"
+
+# Started through its link, the program runs from its real folder, beside its Nuevo.tvo, until it is stopped.
+test -f "$(dirname "$(readlink -f "$raiz/bin/eltarvo")")/Nuevo.tvo"
+estado=0
+QT_QPA_PLATFORM=offscreen timeout 3 "$raiz/bin/eltarvo" >/dev/null 2>&1 || estado=$?
+test "$estado" -eq 124
+echo "installed and validated"
