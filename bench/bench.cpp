@@ -45,8 +45,9 @@ public:
 // Mixed Spanish text without a single line break, cut to the given length.
 QString TextoMixto(int largo, int semilla)
 {
-    static const char *const palabras[] = {"árbol", "camión", "pequeño", "¿vuela?", "el", "animal", "caña",
-                                           "pingüino", "acción", "y", "más", "rápido", "ñandú", "—", "«dice»"};
+    static const char *const palabras[] = {"árbol",  "camión", "pequeño",  "¿vuela?", "el",
+                                           "animal", "caña",   "pingüino", "acción",  "y",
+                                           "más",    "rápido", "ñandú",    "—",       "«dice»"};
     QString texto;
     for (int i = semilla; texto.size() < largo; ++i)
         texto += QString::fromUtf8(palabras[(i * 7) % 15]) + QLatin1Char(' ');
@@ -239,8 +240,8 @@ int main(int argc, char *argv[])
     {
         BaseConocimiento base = BaseMaxima();
         Escribir(maxima, CodificarArchivoTvo(base));
-        Escribir(larga, "0,0,0,\"Larga\"\r\n0,0,0,\"\"\r\n0,0,0,\" 1\"\r\n1,0,0,\"" + QByteArray(1 << 20, 'x') +
-                            "\"\r\n");
+        Escribir(larga,
+                 "0,0,0,\"Larga\"\r\n0,0,0,\"\"\r\n0,0,0,\" 1\"\r\n1,0,0,\"" + QByteArray(1 << 20, 'x') + "\"\r\n");
     }
     std::printf("maximal base: %.1f MB\n", QFile(maxima).size() / 1e6);
 

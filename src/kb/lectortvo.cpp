@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -28,6 +29,7 @@ struct Campo {
     const char *inicio;
     const char *fin;
     bool entreComillas;
+    bool sinCerrar;
 };
 
 // Reads the field at posicion and moves past the comma or line end that ends it. Blanks and line ends
@@ -46,8 +48,10 @@ bool LeerCampo(const QByteArray &datos, qsizetype &posicion, Campo &campo)
         campo.inicio = ++p;
         const auto *comilla = static_cast<const char *>(std::memchr(p, '"', fin - p));
         campo.fin = comilla ? comilla : fin;
+        campo.sinCerrar = !comilla;
         p = comilla ? comilla + 1 : fin;
     } else {
+        campo.sinCerrar = false;
         campo.inicio = p;
         while (p < fin && !EsDelimitador(*p))
             ++p;
@@ -82,6 +86,7 @@ LectorTvo LectorTvo::DeBytes(BaseConocimiento &base, QByteArray bytes)
 
 int LectorTvo::EjecutarPaso()
 {
+    textoSinCerrar = false;
     int error = Error::Ninguno;
     Registro registro;
     switch (paso) {
@@ -162,6 +167,8 @@ void LectorTvo::PasarALinea(int linea)
 int LectorTvo::Abrir()
 {
     posicion = 0;
+    contadoHasta = 0;
+    lineaArchivo = 1;
     if (enMemoria) {
         abierto = true;
         return Error::Ninguno;
@@ -179,10 +186,25 @@ int LectorTvo::Abrir()
     return Error::Ninguno;
 }
 
+bool LectorTvo::QuedanDatos() const
+{
+    return std::any_of(datos.cbegin() + posicion, datos.cend(), [](char c) { return !EsBlanco(c); });
+}
+
+void LectorTvo::ContarLineasHasta(qsizetype inicio)
+{
+    lineaArchivo += static_cast<int>(std::count(datos.cbegin() + contadoHasta, datos.cbegin() + inicio, '\n'));
+    contadoHasta = inicio;
+}
+
 int LectorTvo::LeerRegistro(Registro &registro)
 {
     if (!abierto)
         return Error::NombreArchivoIncorrecto;
+    qsizetype inicio = posicion;
+    while (inicio < datos.size() && EsBlanco(datos[inicio]))
+        ++inicio;
+    ContarLineasHasta(inicio);
     Campo campo;
     for (qint16 &numero : registro.numeros) {
         if (!LeerCampo(datos, posicion, campo))
@@ -193,6 +215,7 @@ int LectorTvo::LeerRegistro(Registro &registro)
     if (!LeerCampo(datos, posicion, campo))
         return Error::LecturaPasadoFinal;
     registro.texto = DecodificarCp1252(campo.inicio, campo.fin - campo.inicio);
+    textoSinCerrar = campo.sinCerrar;
     // A text written without quotes may hold one inside ("dice "hola""), which the next save would turn into
     // a text that ends early; it becomes an apostrophe, as a typed quote does.
     if (!campo.entreComillas)

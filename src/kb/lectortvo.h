@@ -15,7 +15,19 @@ public:
     // Reads bytes already in memory, as if they were the file; opening them cannot fail.
     static LectorTvo DeBytes(BaseConocimiento &base, QByteArray bytes);
 
+    enum class Paso { Abrir, Cabecera1, Cabecera2, Cuenta, Linea, Cerrar, Fin };
+
     bool Terminado() const { return paso == Paso::Fin; }
+    Paso PasoActual() const { return paso; }
+    // The line of the knowledge base that the current step reads, when it reads one.
+    int LineaEnCurso() const { return lineaActual; }
+
+    // For reports about the file itself: the line of the file where the last record began (at the end of the
+    // file, the line after the last one), and whether its text ran to the end of the file, unclosed.
+    int LineaDelArchivo() const { return lineaArchivo; }
+    bool TextoSinCerrar() const { return textoSinCerrar; }
+    // Whether anything but blanks and line ends follows the records read so far.
+    bool QuedanDatos() const;
 
     // Runs the current step and, when it succeeds, moves on to the next one. Returns the step's error
     // number, 0 on success. Running a failed step again reads on from where it stopped, as a file does.
@@ -25,8 +37,6 @@ public:
     void OmitirPaso();
 
 private:
-    enum class Paso { Abrir, Cabecera1, Cabecera2, Cuenta, Linea, Cerrar, Fin };
-
     struct Registro {
         qint16 numeros[3] = {};
         QString texto;
@@ -38,6 +48,7 @@ private:
     int LeerLinea();
     void Avanzar();
     void PasarALinea(int linea);
+    void ContarLineasHasta(qsizetype inicio);
 
     BaseConocimiento &base;
     const QString ruta;
@@ -47,4 +58,7 @@ private:
     bool abierto = false;
     QByteArray datos;
     qsizetype posicion = 0;
+    qsizetype contadoHasta = 0;
+    int lineaArchivo = 1;
+    bool textoSinCerrar = false;
 };

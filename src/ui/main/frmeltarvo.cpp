@@ -199,9 +199,9 @@ void frmElTarvo::OrdenarTabulacion()
 void frmElTarvo::NombrarParaLectoresDePantalla()
 {
     const std::pair<QWidget *, const char *> nombres[] = {
-        {txtObjeto1, "Objeto 1"},          {txtObjeto2, "Objeto 2"},           {txtPreguntaUsr, "Pregunta / Edición"},
-        {txtTipoObjeto, "Tipo de objeto"}, {txtCarac, "Características"},      {RichTextBox1, "Archivo tvo"},
-        {txtRegistro, "Número de línea"},  {txtValorSi, "Enlace Sí"},          {txtValorNo, "Enlace No"}};
+        {txtObjeto1, "Objeto 1"},          {txtObjeto2, "Objeto 2"},      {txtPreguntaUsr, "Pregunta / Edición"},
+        {txtTipoObjeto, "Tipo de objeto"}, {txtCarac, "Características"}, {RichTextBox1, "Archivo tvo"},
+        {txtRegistro, "Número de línea"},  {txtValorSi, "Enlace Sí"},     {txtValorNo, "Enlace No"}};
     for (const auto &[control, nombre] : nombres)
         control->setAccessibleName(QString::fromUtf8(nombre));
 }

@@ -1,0 +1,281 @@
+#include "revision.h"
+
+#include "kb/lectortvo.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace {
+
+using Paso = LectorTvo::Paso;
+
+QString Sentido(bool respuestaSi)
+{
+    return respuestaSi ? QStringLiteral("Sí") : QStringLiteral("No");
+}
+
+// Objects compare without case and accents: "Ñandú" is "nandu".
+QString Clave(const QString &texto)
+{
+    QString clave;
+    for (QChar c : texto.normalized(QString::NormalizationForm_D))
+        if (c.category() != QChar::Mark_NonSpacing)
+            clave += c;
+    return clave.toCaseFolded().simplified();
+}
+
+QString NombreDePaso(Paso paso, int linea)
+{
+    switch (paso) {
+    case Paso::Cabecera1:
+        return QStringLiteral("el tipo de objeto (registro 1)");
+    case Paso::Cabecera2:
+        return QStringLiteral("las características (registro 2)");
+    case Paso::Cuenta:
+        return QStringLiteral("la cuenta de líneas (registro 3)");
+    default:
+        return QStringLiteral("la línea %1").arg(linea);
+    }
+}
+
+class Revisor
+{
+public:
+    explicit Revisor(Revision &revision) : r(revision), base(revision.base) {}
+
+    void Leer(const QString &ruta)
+    {
+        base.VaciarLineas();
+        base.NumLineas = 1;
+        LectorTvo lector(base, ruta);
+        int lineaCuenta = 1;
+        bool faltanLineas = false;
+        while (!lector.Terminado()) {
+            const Paso paso = lector.PasoActual();
+            const int linea = lector.LineaEnCurso();
+            if (paso == Paso::Cerrar && lector.QuedanDatos())
+                Anotar(lector.LineaDelArchivo() + 1,
+                       QStringLiteral("hay más registros que las %1 líneas que anuncia la cuenta").arg(base.NumLineas));
+            const int error = lector.EjecutarPaso();
+            if (paso == Paso::Abrir && error) {
+                r.legible = false;
+                Anotar(0, QStringLiteral("no se puede abrir (error %1)").arg(error));
+                return;
+            }
+            if (paso == Paso::Cuenta)
+                lineaCuenta = lector.LineaDelArchivo();
+            if (paso == Paso::Linea && BaseConocimiento::LineaUsable(linea)) {
+                lineaDeArchivo[linea] = lector.LineaDelArchivo();
+                leida[linea] = !error;
+            }
+            if (lector.TextoSinCerrar())
+                Anotar(lector.LineaDelArchivo(),
+                       NombreDePaso(paso, linea) + QStringLiteral(": el texto no cierra sus comillas"));
+            if (!error)
+                continue;
+            if (error == 62 && paso == Paso::Linea) {
+                if (!faltanLineas)
+                    Anotar(lector.LineaDelArchivo(), QStringLiteral("la cuenta anuncia %1 líneas, pero el archivo "
+                                                                    "solo tiene %2 (error 62)")
+                                                         .arg(base.NumLineas)
+                                                         .arg(linea - 1));
+                faltanLineas = true;
+            } else if (error == 9) {
+                Anotar(lector.LineaDelArchivo(),
+                       QStringLiteral("la cuenta pasa de 599 líneas; se leen las primeras 599 (error 9)"));
+            } else if (error == 6) {
+                Anotar(lector.LineaDelArchivo(),
+                       NombreDePaso(paso, linea) + QStringLiteral(": un número no cabe en 16 bits (error 6)"));
+            } else {
+                Anotar(lector.LineaDelArchivo(),
+                       NombreDePaso(paso, linea) + QStringLiteral(": no se puede leer (error %1)").arg(error));
+            }
+            lector.OmitirPaso();
+        }
+        RevisarCuenta(lineaCuenta);
+    }
+
+    void RevisarArbol()
+    {
+        const int n = base.NumLineas;
+        if (n < 1)
+            return;
+        std::vector<std::vector<int>> padres(n + 1);
+        for (int k = 1; k <= n; ++k) {
+            RevisarLargo(Linea(k), base.TextoLinea[k], QStringLiteral("la línea %1").arg(k));
+            if (!base.EsPregunta(k))
+                continue;
+            for (bool si : {true, false}) {
+                const int destino = base.Enlace(k, si);
+                if (destino == 0)
+                    Anotar(Linea(k),
+                           QStringLiteral("la línea %1 es una pregunta con el enlace %2 en 0").arg(k).arg(Sentido(si)));
+                else if (destino < 1 || destino > n)
+                    Anotar(Linea(k), QStringLiteral("la línea %1 enlaza (%2) con la línea %3, que no existe")
+                                         .arg(k)
+                                         .arg(Sentido(si))
+                                         .arg(destino));
+                else if (destino == k)
+                    Anotar(Linea(k), QStringLiteral("la línea %1 enlaza (%2) consigo misma").arg(k).arg(Sentido(si)));
+                else
+                    padres[destino].push_back(k);
+            }
+        }
+        for (int k = 1; k <= n; ++k)
+            if (padres[k].size() > 1 || (k == 1 && !padres[k].empty()))
+                Anotar(Linea(k),
+                       QStringLiteral("la línea %1 se alcanza desde las líneas %2").arg(k).arg(Enumerar(padres[k])));
+        BuscarCiclos();
+        BuscarInalcanzables();
+        RevisarObjetos();
+    }
+
+    void Ordenar()
+    {
+        std::stable_sort(r.problemas.begin(), r.problemas.end(),
+                         [](const Problema &a, const Problema &b) { return a.lineaArchivo < b.lineaArchivo; });
+    }
+
+private:
+    void Anotar(int lineaArchivo, const QString &texto) { r.problemas.append({lineaArchivo, texto}); }
+
+    int Linea(int k) const { return lineaDeArchivo[k] ? lineaDeArchivo[k] : 0; }
+
+    static QString Enumerar(const std::vector<int> &lineas)
+    {
+        QStringList textos;
+        for (int linea : lineas)
+            textos << QString::number(linea);
+        const QString ultima = textos.takeLast();
+        return textos.isEmpty() ? ultima : textos.join(QStringLiteral(", ")) + QStringLiteral(" y ") + ultima;
+    }
+
+    void RevisarLargo(int lineaArchivo, const QString &texto, const QString &que)
+    {
+        if (texto.size() > BaseConocimiento::MaxTexto)
+            Anotar(lineaArchivo,
+                   QStringLiteral("el texto de %1 tiene %2 caracteres; el máximo es 32766").arg(que).arg(texto.size()));
+    }
+
+    void RevisarCuenta(int lineaCuenta)
+    {
+        RevisarLargo(1, base.TipoObjeto, QStringLiteral("el tipo de objeto"));
+        RevisarLargo(2, base.Caracteristicas, QStringLiteral("las características"));
+        if (base.NumLineas <= 0)
+            Anotar(lineaCuenta, QStringLiteral("la cuenta es %1: el archivo no tiene líneas").arg(base.NumLineas));
+        else if (base.NumLineas % 2 == 0)
+            Anotar(lineaCuenta, QStringLiteral("la cuenta es par (%1): el juego siempre escribe un número impar "
+                                               "de líneas")
+                                    .arg(base.NumLineas));
+    }
+
+    // A link back to a line on the way from line 1 (or from any line out of the tree) closes a cycle.
+    void BuscarCiclos()
+    {
+        const int n = base.NumLineas;
+        std::vector<int> estado(n + 1, 0); // 0 unseen, 1 on the way, 2 done
+        for (int inicio = 1; inicio <= n; ++inicio) {
+            if (estado[inicio])
+                continue;
+            std::vector<std::pair<int, int>> pila{{inicio, 0}};
+            estado[inicio] = 1;
+            while (!pila.empty()) {
+                auto &[linea, rama] = pila.back();
+                if (rama == 2) {
+                    estado[linea] = 2;
+                    pila.pop_back();
+                    continue;
+                }
+                const bool si = rama++ == 0;
+                const int destino = base.EsPregunta(linea) ? base.Enlace(linea, si) : 0;
+                if (destino < 1 || destino > n || destino == linea)
+                    continue;
+                if (estado[destino] == 1)
+                    Anotar(Linea(linea), QStringLiteral("la línea %1 vuelve (%2) a la línea %3: un ciclo")
+                                             .arg(linea)
+                                             .arg(Sentido(si))
+                                             .arg(destino));
+                else if (estado[destino] == 0) {
+                    estado[destino] = 1;
+                    pila.push_back({destino, 0});
+                }
+            }
+        }
+    }
+
+    void BuscarInalcanzables()
+    {
+        const int n = base.NumLineas;
+        std::vector<bool> alcanzada(n + 1, false);
+        std::vector<int> cola{1};
+        alcanzada[1] = true;
+        while (!cola.empty()) {
+            const int linea = cola.back();
+            cola.pop_back();
+            for (bool si : {true, false}) {
+                const int destino = base.EsPregunta(linea) ? base.Enlace(linea, si) : 0;
+                if (destino >= 1 && destino <= n && !alcanzada[destino]) {
+                    alcanzada[destino] = true;
+                    cola.push_back(destino);
+                }
+            }
+        }
+        // A line whose record is missing is reported as such.
+        for (int k = 1; k <= n; ++k)
+            if (!alcanzada[k] && leida[k])
+                Anotar(Linea(k), QStringLiteral("la línea %1 no se alcanza desde la línea 1").arg(k));
+    }
+
+    void RevisarObjetos()
+    {
+        QHash<QString, int> vistos;
+        for (int k = 1; k <= base.NumLineas; ++k) {
+            // A line whose record is missing or broken is reported as such, not as an object.
+            if (base.EsPregunta(k) || !leida[k])
+                continue;
+            const QString clave = Clave(base.TextoLinea[k]);
+            // An empty document is one empty object, as the game writes it.
+            if (clave.isEmpty()) {
+                if (base.NumLineas > 1)
+                    Anotar(Linea(k), QStringLiteral("la línea %1 es un objeto sin texto").arg(k));
+                continue;
+            }
+            const auto anterior = vistos.constFind(clave);
+            if (anterior == vistos.constEnd())
+                vistos.insert(clave, k);
+            else
+                Anotar(Linea(k), QStringLiteral("el objeto de la línea %1 repite el de la línea %2: \"%3\"")
+                                     .arg(k)
+                                     .arg(*anterior)
+                                     .arg(base.TextoLinea[k].simplified()));
+        }
+    }
+
+    Revision &r;
+    BaseConocimiento &base;
+    std::array<int, BaseConocimiento::MaxLineas + 1> lineaDeArchivo{};
+    std::array<bool, BaseConocimiento::MaxLineas + 1> leida{};
+};
+
+} // namespace
+
+Revision RevisarArchivo(const QString &ruta)
+{
+    Revision revision;
+    Revisor revisor(revision);
+    revisor.Leer(ruta);
+    if (revision.legible)
+        revisor.RevisarArbol();
+    revisor.Ordenar();
+    return revision;
+}
+
+bool LeerBase(const QString &ruta, BaseConocimiento &base)
+{
+    Revision revision = RevisarArchivo(ruta);
+    base = revision.base;
+    return revision.legible;
+}

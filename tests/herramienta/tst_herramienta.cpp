@@ -1,0 +1,216 @@
+#include "apoyo/util.h"
+#include "herramienta/arbol.h"
+#include "herramienta/revision.h"
+#include "kb/aprendizaje.h"
+#include "kb/escritortvo.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QByteArray Cabeceras = "0,0,0,\"Prueba\"\r\n0,0,0,\"\"\r\n";
+
+// n objects under n - 1 questions, each question k asking with 2k and 2k + 1.
+BaseConocimiento ArbolEquilibrado(int lineas)
+{
+    BaseConocimiento base;
+    base.NumLineas = static_cast<qint16>(lineas);
+    for (int k = 1; k <= lineas; ++k) {
+        if (2 * k + 1 <= lineas) {
+            base.ValorSi[k] = static_cast<qint16>(2 * k);
+            base.ValorNo[k] = static_cast<qint16>(2 * k + 1);
+        }
+        base.TextoLinea[k] = QStringLiteral("línea %1").arg(k);
+    }
+    return base;
+}
+
+// Every question answers Si with an object and No with the next question.
+BaseConocimiento Escalera(int objetos)
+{
+    BaseConocimiento base;
+    base.NumLineas = static_cast<qint16>(2 * objetos - 1);
+    for (int k = 1; k + 2 <= base.NumLineas; k += 2) {
+        base.ValorSi[k] = static_cast<qint16>(k + 1);
+        base.ValorNo[k] = static_cast<qint16>(k + 2);
+    }
+    for (int k = 1; k <= base.NumLineas; ++k)
+        base.TextoLinea[k] = QStringLiteral("escalón %1").arg(k);
+    return base;
+}
+
+} // namespace
+
+class TestHerramienta : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { carpeta = std::make_unique<QTemporaryDir>(); }
+
+    void checkReportsEveryPlantedFault_data();
+    void checkReportsEveryPlantedFault();
+    void filesTheGameWritesAreClean();
+    void aFileThatCannotBeOpenedIsUnreadable();
+    void showIndentsTheTree();
+    void dotDrawsBadLinksInRed();
+    void statsMeasureLaddersAndBalancedTrees();
+
+private:
+    QString Ruta(const QString &nombre) const { return carpeta->filePath(nombre); }
+    std::unique_ptr<QTemporaryDir> carpeta;
+};
+
+void TestHerramienta::checkReportsEveryPlantedFault_data()
+{
+    QTest::addColumn<QByteArray>("contenido");
+    QTest::addColumn<QStringList>("informe");
+    const QByteArray tres = "0,0,0,\" 3\"\r\n";
+    QTest::newRow("fewer records than the count")
+        << Cabeceras + "0,0,0,\" 5\"\r\n1,2,3,\"a\"\r\n2,0,0,\"b\"\r\n3,0,0,\"c\"\r\n"
+        << QStringList{"7: la cuenta anuncia 5 líneas, pero el archivo solo tiene 3 (error 62)"};
+    QTest::newRow("more records than the count")
+        << Cabeceras + tres + "1,2,3,\"a\"\r\n2,0,0,\"b\"\r\n3,0,0,\"c\"\r\n4,0,0,\"d\"\r\n"
+        << QStringList{"7: hay más registros que las 3 líneas que anuncia la cuenta"};
+    // The game reads on from the field after the failed one, and so does the report.
+    QTest::newRow("a link above 16 bits")
+        << Cabeceras + tres + "1,2,3,\"a\"\r\n2,40000,0,\"b\"\r\n3,0,0,\"c\"\r\n"
+        << QStringList{"5: la línea 2: un número no cabe en 16 bits (error 6)",
+                       "5: la línea 3 es una pregunta con el enlace Sí en 0", "5: la línea 3 enlaza (No) consigo misma",
+                       "6: hay más registros que las 3 líneas que anuncia la cuenta"};
+    QTest::newRow("links to no line, and half a question")
+        << Cabeceras + tres + "1,2,9,\"a\"\r\n2,-1,0,\"b\"\r\n3,0,0,\"c\"\r\n"
+        << QStringList{"4: la línea 1 enlaza (No) con la línea 9, que no existe",
+                       "5: la línea 2 enlaza (Sí) con la línea -1, que no existe",
+                       "5: la línea 2 es una pregunta con el enlace No en 0",
+                       "6: la línea 3 no se alcanza desde la línea 1"};
+    QTest::newRow("a link to itself and a cycle")
+        << Cabeceras + tres + "1,2,3,\"a\"\r\n2,2,1,\"b\"\r\n3,0,0,\"c\"\r\n"
+        << QStringList{"4: la línea 1 se alcanza desde las líneas 2", "5: la línea 2 enlaza (Sí) consigo misma",
+                       "5: la línea 2 vuelve (No) a la línea 1: un ciclo"};
+    QTest::newRow("a line reached from two questions")
+        << Cabeceras + "0,0,0,\" 5\"\r\n1,2,3,\"a\"\r\n2,4,5,\"b\"\r\n3,4,5,\"c\"\r\n4,0,0,\"d\"\r\n5,0,0,\"e\"\r\n"
+        << QStringList{"7: la línea 4 se alcanza desde las líneas 2 y 3",
+                       "8: la línea 5 se alcanza desde las líneas 2 y 3"};
+    QTest::newRow("an even count") << Cabeceras + "0,0,0,\" 2\"\r\n1,2,0,\"a\"\r\n2,0,0,\"b\"\r\n"
+                                   << QStringList{"3: la cuenta es par (2): el juego siempre escribe un número impar "
+                                                  "de líneas",
+                                                  "4: la línea 1 es una pregunta con el enlace No en 0"};
+    QTest::newRow("a text over 32766 characters")
+        << Cabeceras + tres + "1,2,3,\"a\"\r\n2,0,0,\"" + QByteArray(32767, 'x') + "\"\r\n3,0,0,\"c\"\r\n"
+        << QStringList{"5: el texto de la línea 2 tiene 32767 caracteres; el máximo es 32766"};
+    QTest::newRow("an unclosed quote") << Cabeceras + "0,0,0,\" 1\"\r\n1,0,0,\"sin cerrar\r\n"
+                                       << QStringList{"4: la línea 1: el texto no cierra sus comillas"};
+    QTest::newRow("empty and repeated objects, without case and accents")
+        << Cabeceras + "0,0,0,\" 5\"\r\n1,2,3,\"a\"\r\n2,0,0,\"\xd1"
+                       "and\xfa\"\r\n3,4,5,\"c\"\r\n4,0,0,\"nandu \"\r\n"
+                       "5,0,0,\"\"\r\n"
+        << QStringList{"7: el objeto de la línea 4 repite el de la línea 2: \"nandu\"",
+                       "8: la línea 5 es un objeto sin texto"};
+    QTest::newRow("records split across lines are found where they begin")
+        << Cabeceras + tres + "1,\r\n2,\r\n3,\r\n\"a\"\r\n2,0,0,\"b\"\r\n3,0,7,\"c\"\r\n"
+        << QStringList{"9: la línea 3 es una pregunta con el enlace Sí en 0",
+                       "9: la línea 3 enlaza (No) con la línea 7, que no existe"};
+}
+
+void TestHerramienta::checkReportsEveryPlantedFault()
+{
+    QFETCH(QByteArray, contenido);
+    QFETCH(QStringList, informe);
+    EscribirBytes(Ruta("roto.tvo"), contenido);
+    const Revision revision = RevisarArchivo(Ruta("roto.tvo"));
+    QVERIFY(revision.legible);
+    QStringList lineas;
+    for (const Problema &problema : revision.problemas)
+        lineas << QStringLiteral("%1: %2").arg(problema.lineaArchivo).arg(problema.texto);
+    QCOMPARE(lineas, informe);
+}
+
+void TestHerramienta::filesTheGameWritesAreClean()
+{
+    // A new document as saved, and a base taught as the game teaches it.
+    QVERIFY(RevisarArchivo(QStringLiteral(ELTARVO_NUEVO_TVO)).problemas.isEmpty());
+    BaseConocimiento base;
+    base.TipoObjeto = QStringLiteral("Animales");
+    const char *const objetos[] = {"gato", "perro", "lobo", "loro", "ñandú", "pez"};
+    ConvertirEnPregunta(base, 1, true, QStringLiteral("¿Maulla?"));
+    AnadirObjetos(base, QString::fromUtf8(objetos[0]), QString::fromUtf8(objetos[1]));
+    for (int i = 2; i < 6; ++i) {
+        const int adivinado = base.NumLineas; // the last object learned
+        const QString texto = base.TextoLinea[adivinado];
+        ConvertirEnPregunta(base, adivinado, i % 2 == 0, QStringLiteral("¿Pregunta %1?").arg(i));
+        AnadirObjetos(base, texto, QString::fromUtf8(objetos[i]));
+    }
+    QCOMPARE(EscribirArchivoTvo(base, Ruta("juego.tvo")), 0);
+    const Revision revision = RevisarArchivo(Ruta("juego.tvo"));
+    for (const Problema &problema : revision.problemas)
+        qWarning() << problema.lineaArchivo << problema.texto;
+    QVERIFY(revision.problemas.isEmpty());
+    QVERIFY(RevisarArchivo(QStringLiteral(ELTARVO_EJEMPLOS "/animales.tvo")).problemas.isEmpty());
+}
+
+void TestHerramienta::aFileThatCannotBeOpenedIsUnreadable()
+{
+    const Revision revision = RevisarArchivo(Ruta("no-existe.tvo"));
+    QVERIFY(!revision.legible);
+    QCOMPARE(revision.problemas.size(), 1);
+    QCOMPARE(revision.problemas[0].texto, QStringLiteral("no se puede abrir (error 53)"));
+}
+
+void TestHerramienta::showIndentsTheTree()
+{
+    BaseConocimiento base = ArbolEquilibrado(5);
+    base.ValorNo[2] = 9;
+    QCOMPARE(ArbolComoTexto(base), QStringLiteral("1 línea 1\n"
+                                                  "  Sí → 2 línea 2\n"
+                                                  "        Sí → 4 línea 4\n"
+                                                  "        No → 9 (no existe)\n"
+                                                  "  No → 3 línea 3\n"));
+}
+
+void TestHerramienta::dotDrawsBadLinksInRed()
+{
+    BaseConocimiento base = ArbolEquilibrado(3);
+    base.TextoLinea[1] = QStringLiteral("dice \"sí\" \\ o no");
+    base.ValorNo[1] = -4;
+    const QString dot = ArbolComoDot(base);
+    QVERIFY(dot.startsWith(QStringLiteral("digraph tvo {")));
+    QVERIFY(dot.contains(QStringLiteral("n1 [shape=box, label=\"1: dice \\\"sí\\\" \\\\ o no\"];")));
+    QVERIFY(dot.contains(QStringLiteral("n2 [shape=ellipse, label=\"2: línea 2\"];")));
+    QVERIFY(dot.contains(QStringLiteral("n1 -> n2 [label=\"Sí\"];")));
+    QVERIFY(dot.contains(QStringLiteral("n1 -> mal1_0 [label=\"No\", color=red, fontcolor=red, style=dashed];")));
+
+    const QString programa = QStandardPaths::findExecutable(QStringLiteral("dot"));
+    if (programa.isEmpty())
+        QSKIP("Graphviz is not installed");
+    QProcess graphviz;
+    graphviz.start(programa, {QStringLiteral("-Tsvg")});
+    graphviz.write(dot.toUtf8());
+    graphviz.closeWriteChannel();
+    QVERIFY(graphviz.waitForFinished());
+    QCOMPARE(graphviz.exitCode(), 0);
+    QVERIFY(graphviz.readAllStandardOutput().contains("<svg"));
+}
+
+void TestHerramienta::statsMeasureLaddersAndBalancedTrees()
+{
+    const QString equilibrado = Estadisticas(ArbolEquilibrado(15));
+    QVERIFY2(equilibrado.startsWith(QStringLiteral("objetos: 8\npreguntas: 7\nobjetos alcanzables: 8\n"
+                                                   "profundidad: mínima 3, media 3.00, máxima 3\n"
+                                                   "camino más largo (3 preguntas):\n")),
+             qPrintable(equilibrado));
+    QVERIFY(equilibrado.endsWith(QStringLiteral("equilibrio: 100% (media ideal 3.00)\n")));
+
+    // A ladder of 4 objects: depths 1, 2, 3 and 3, mean 2.25 against an ideal of 2.
+    const QString escalera = Estadisticas(Escalera(4));
+    QCOMPARE(escalera, QStringLiteral("objetos: 4\npreguntas: 3\nobjetos alcanzables: 4\n"
+                                      "profundidad: mínima 1, media 2.25, máxima 3\n"
+                                      "camino más largo (3 preguntas):\n"
+                                      "  1 escalón 1\n  3 escalón 3\n  5 escalón 5\n"
+                                      "equilibrio: 89% (media ideal 2.00)\n"));
+}
+
+QTEST_GUILESS_MAIN(TestHerramienta)
+#include "tst_herramienta.moc"
