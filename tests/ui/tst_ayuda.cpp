@@ -95,7 +95,7 @@ void TestAyuda::readsTheRtfSubset_data()
     QTest::newRow("font table and generator skipped")
         << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fswiss Arial;}}{\\*\\generator Riched20;}{\\colortbl;\\red0;}x}") << "x";
     QTest::newRow("unknown words ignored") << QByteArray("{\\rtf1\\viewkind4\\lang1033\\nowidctlpar y}") << "y";
-    QTest::newRow("spec-style header") << QByteArray("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3082 \\pard "
+    QTest::newRow("header of our documents") << QByteArray("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3082 \\pard "
                                                      "Caracter\\'edsticas\\par}")
                                        << "Características\n";
 }
