@@ -236,10 +236,14 @@ int main(int argc, char *argv[])
     QApplication aplicacion(argc, argv);
     QTemporaryDir carpeta;
     const QString maxima = carpeta.filePath(QStringLiteral("maxima.tvo"));
+    // A second maximal file with other bytes: every timed opening lays out a new file, as a user's would.
+    const QString otraMaxima = carpeta.filePath(QStringLiteral("otra-maxima.tvo"));
     const QString larga = carpeta.filePath(QStringLiteral("larga.tvo"));
     {
         BaseConocimiento base = BaseMaxima();
         Escribir(maxima, CodificarArchivoTvo(base));
+        base.TipoObjeto = QStringLiteral("Otros objetos");
+        Escribir(otraMaxima, CodificarArchivoTvo(base));
         Escribir(larga,
                  "0,0,0,\"Larga\"\r\n0,0,0,\"\"\r\n0,0,0,\" 1\"\r\n1,0,0,\"" + QByteArray(1 << 20, 'x') + "\"\r\n");
     }
@@ -260,10 +264,11 @@ int main(int argc, char *argv[])
         QPlainTextEdit desnudo;
         desnudo.resize(297, 217);
         desnudo.show();
+        int apertura = 0;
         Comparar(
-            "open", 1.3, [&] { nuestra.Abrir(maxima); },
+            "open", 1.3, [&] { nuestra.Abrir(++apertura % 2 ? maxima : otraMaxima); },
             [&] {
-                desnudo.setPlainText(DecodificarCp1252(Leer(maxima)));
+                desnudo.setPlainText(DecodificarCp1252(Leer(apertura % 2 ? maxima : otraMaxima)));
                 Procesar();
             });
 
@@ -272,9 +277,12 @@ int main(int argc, char *argv[])
         nuestra.ventana.EsArchivoNuevo = false;
         const QByteArray bytes = Leer(maxima);
         const QString suelo = carpeta.filePath(QStringLiteral("suelo.tvo"));
+        int guardado = 0;
         Comparar(
             "save", 1.5,
             [&] {
+                // An edit before each save, so that the file written differs from the one on view.
+                nuestra.ventana.Base.TextoLinea[300][0] = QLatin1Char('a' + guardado++ % 26);
                 nuestra.ventana.cmdGuardar->click();
                 Procesar();
             },

@@ -1,6 +1,7 @@
 #include "kb/errores.h"
 #include "kb/escritortvo.h"
 #include "kb/rutas.h"
+#include "ui/controles/visorarchivo.h"
 #include "ui/main/frmeltarvo.h"
 
 #include <QFile>
@@ -15,9 +16,10 @@ void frmElTarvo::cmdGuardar_Click()
     const bool escrito = EscribirArchivo();
     if (terminando)
         return;
-    MostrarArchivoEnVisor();
     if (escrito)
         Modificado = false;
+    else
+        MostrarArchivoEnVisor();
 }
 
 void frmElTarvo::cmdGuardarComo_Click()
@@ -45,15 +47,20 @@ void frmElTarvo::cmdGuardarComo_Click()
     // A failed write leaves the old file as it was, and the document marked as changed.
     if (escrito)
         Modificado = false;
-    MostrarArchivoEnVisor();
+    else
+        MostrarArchivoEnVisor();
 }
 
 bool frmElTarvo::EscribirArchivo()
 {
     for (;;) {
-        const int error = EscribirArchivoTvo(Base, RutaArch);
-        if (error == Error::Ninguno)
+        const QByteArray bytes = CodificarArchivoTvo(Base);
+        const int error = GuardarBytes(bytes, RutaArch);
+        if (error == Error::Ninguno) {
+            // The viewer shows the file as written, without reading it back.
+            RichTextBox1->MostrarBytes(bytes);
             return true;
+        }
         if (PreguntarContinuar(QStringLiteral("Guardar"), error) != TrasError::Reintentar)
             return false;
     }

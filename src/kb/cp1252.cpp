@@ -12,6 +12,17 @@ constexpr std::array<char16_t, 32> ZonaAlta = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+constexpr std::array<char16_t, 256> ConstruirTabla()
+{
+    std::array<char16_t, 256> tabla{};
+    for (int byte = 0; byte < 256; ++byte)
+        tabla[byte] = (byte >= 0x80 && byte <= 0x9F) ? ZonaAlta[byte - 0x80] : static_cast<char16_t>(byte);
+    return tabla;
+}
+
+// The character of every byte, so that decoding is one lookup a byte.
+constexpr std::array<char16_t, 256> Tabla = ConstruirTabla();
+
 constexpr char Sustituto = '?';
 
 char CodificarCaracter(char16_t c)
@@ -28,8 +39,7 @@ char CodificarCaracter(char16_t c)
 
 QChar CaracterCp1252(char byte)
 {
-    const auto valor = static_cast<unsigned char>(byte);
-    return (valor >= 0x80 && valor <= 0x9F) ? QChar(ZonaAlta[valor - 0x80]) : QChar(valor);
+    return QChar(Tabla[static_cast<unsigned char>(byte)]);
 }
 
 QString DecodificarCp1252(const char *datos, qsizetype tamano)
@@ -37,7 +47,7 @@ QString DecodificarCp1252(const char *datos, qsizetype tamano)
     QString texto(tamano, Qt::Uninitialized);
     QChar *destino = texto.data();
     for (qsizetype i = 0; i < tamano; ++i)
-        destino[i] = CaracterCp1252(datos[i]);
+        destino[i] = QChar(Tabla[static_cast<unsigned char>(datos[i])]);
     return texto;
 }
 

@@ -31,7 +31,9 @@ QString TextoCuenta(qint16 numLineas)
     return (numLineas < 0 ? QString() : QStringLiteral(" ")) + QString::number(numLineas);
 }
 
-int GuardarAtomicamente(const QByteArray &bytes, const QString &ruta)
+} // namespace
+
+int GuardarBytes(const QByteArray &bytes, const QString &ruta)
 {
     // Renaming over a folder would fail only at the very end; say so before writing anything.
     if (QFileInfo(ruta).isDir())
@@ -53,17 +55,20 @@ int GuardarAtomicamente(const QByteArray &bytes, const QString &ruta)
     return Error::Ninguno;
 }
 
-} // namespace
-
 QByteArray CodificarArchivoTvo(BaseConocimiento &base)
 {
     CortarTexto(base.TipoObjeto);
     CortarTexto(base.Caracteristicas);
+    const int ultima = std::min<int>(base.NumLineas, BaseConocimiento::MaxLineas);
+    // One buffer for the whole file: one byte a character, and room for the numbers of each record.
+    qsizetype tamano = base.TipoObjeto.size() + base.Caracteristicas.size() + 3 * 32;
+    for (int k = 1; k <= ultima; ++k)
+        tamano += std::min<qsizetype>(base.TextoLinea[k].size(), BaseConocimiento::MaxTexto) + 32;
     QByteArray salida;
+    salida.reserve(tamano);
     AnadirRegistro(salida, 0, 0, 0, base.TipoObjeto);
     AnadirRegistro(salida, 0, 0, 0, base.Caracteristicas);
     AnadirRegistro(salida, 0, 0, 0, TextoCuenta(base.NumLineas));
-    const int ultima = std::min<int>(base.NumLineas, BaseConocimiento::MaxLineas);
     for (int k = 1; k <= ultima; ++k) {
         CortarTexto(base.TextoLinea[k]);
         AnadirRegistro(salida, k, base.ValorSi[k], base.ValorNo[k], base.TextoLinea[k]);
@@ -73,5 +78,5 @@ QByteArray CodificarArchivoTvo(BaseConocimiento &base)
 
 int EscribirArchivoTvo(BaseConocimiento &base, const QString &ruta)
 {
-    return GuardarAtomicamente(CodificarArchivoTvo(base), ruta);
+    return GuardarBytes(CodificarArchivoTvo(base), ruta);
 }

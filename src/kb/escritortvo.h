@@ -10,6 +10,9 @@
 // file and in memory alike, so that memory and file agree after a save.
 QByteArray CodificarArchivoTvo(BaseConocimiento &base);
 
-// Writes the knowledge base to ruta and returns the error number (0 on success). The file is replaced
-// atomically: after any failure the previous file is byte-for-byte what it was.
+// Writes bytes to ruta and returns the error number (0 on success). The file is replaced atomically: after any
+// failure the previous file is byte-for-byte what it was.
+int GuardarBytes(const QByteArray &bytes, const QString &ruta);
+
+// Encodes the knowledge base and writes it: CodificarArchivoTvo, then GuardarBytes.
 int EscribirArchivoTvo(BaseConocimiento &base, const QString &ruta);

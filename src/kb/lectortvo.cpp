@@ -167,6 +167,7 @@ void LectorTvo::PasarALinea(int linea)
 int LectorTvo::Abrir()
 {
     posicion = 0;
+    inicioRegistro = 0;
     contadoHasta = 0;
     lineaArchivo = 1;
     if (enMemoria) {
@@ -191,20 +192,23 @@ bool LectorTvo::QuedanDatos() const
     return std::any_of(datos.cbegin() + posicion, datos.cend(), [](char c) { return !EsBlanco(c); });
 }
 
-void LectorTvo::ContarLineasHasta(qsizetype inicio)
+int LectorTvo::LineaDelArchivo() const
 {
-    lineaArchivo += static_cast<int>(std::count(datos.cbegin() + contadoHasta, datos.cbegin() + inicio, '\n'));
-    contadoHasta = inicio;
+    const qsizetype hasta = std::min(inicioRegistro, datos.size());
+    if (hasta > contadoHasta) {
+        lineaArchivo += static_cast<int>(std::count(datos.cbegin() + contadoHasta, datos.cbegin() + hasta, '\n'));
+        contadoHasta = hasta;
+    }
+    return lineaArchivo;
 }
 
 int LectorTvo::LeerRegistro(Registro &registro)
 {
     if (!abierto)
         return Error::NombreArchivoIncorrecto;
-    qsizetype inicio = posicion;
-    while (inicio < datos.size() && EsBlanco(datos[inicio]))
-        ++inicio;
-    ContarLineasHasta(inicio);
+    inicioRegistro = posicion;
+    while (inicioRegistro < datos.size() && EsBlanco(datos[inicioRegistro]))
+        ++inicioRegistro;
     Campo campo;
     for (qint16 &numero : registro.numeros) {
         if (!LeerCampo(datos, posicion, campo))

@@ -24,7 +24,7 @@ public:
 
     // For reports about the file itself: the line of the file where the last record began (at the end of the
     // file, the line after the last one), and whether its text ran to the end of the file, unclosed.
-    int LineaDelArchivo() const { return lineaArchivo; }
+    int LineaDelArchivo() const;
     bool TextoSinCerrar() const { return textoSinCerrar; }
     // Whether anything but blanks and line ends follows the records read so far.
     bool QuedanDatos() const;
@@ -48,7 +48,6 @@ private:
     int LeerLinea();
     void Avanzar();
     void PasarALinea(int linea);
-    void ContarLineasHasta(qsizetype inicio);
 
     BaseConocimiento &base;
     const QString ruta;
@@ -58,7 +57,9 @@ private:
     bool abierto = false;
     QByteArray datos;
     qsizetype posicion = 0;
-    qsizetype contadoHasta = 0;
-    int lineaArchivo = 1;
+    // Lines of the file are counted only when asked for; the game never asks.
+    qsizetype inicioRegistro = 0;
+    mutable qsizetype contadoHasta = 0;
+    mutable int lineaArchivo = 1;
     bool textoSinCerrar = false;
 };

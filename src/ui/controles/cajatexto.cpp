@@ -37,7 +37,12 @@ bool TienePalabraLarga(const QString &texto)
 
 void CajaTexto::PonerTexto(const QString &texto)
 {
-    setWordWrapMode(TienePalabraLarga(texto) ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    const auto modo = TienePalabraLarga(texto) ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    if (modo != wordWrapMode()) {
+        // Changing the mode lays the old text out again: empty the box first.
+        clear();
+        setWordWrapMode(modo);
+    }
     setPlainText(QString(texto).replace(QLatin1String("\r\n"), QLatin1String("\n")));
 }
 

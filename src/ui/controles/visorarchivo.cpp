@@ -18,7 +18,16 @@ void VisorArchivo::MostrarArchivo(const QString &ruta)
     QFile archivo(ruta);
     if (!archivo.open(QIODevice::ReadOnly)) {
         clear();
+        mostrados.clear();
         return;
     }
-    setPlainText(DecodificarCp1252(archivo.readAll()));
+    MostrarBytes(archivo.readAll());
+}
+
+void VisorArchivo::MostrarBytes(const QByteArray &bytes)
+{
+    if (bytes == mostrados && !document()->isEmpty())
+        return;
+    setPlainText(DecodificarCp1252(bytes));
+    mostrados = bytes;
 }

@@ -12,4 +12,10 @@ public:
 
     // Loads and shows the file at ruta; a file that cannot be read leaves the view empty.
     void MostrarArchivo(const QString &ruta);
+    // Shows bytes that are a file's whole content, as just written to it.
+    void MostrarBytes(const QByteArray &bytes);
+
+private:
+    // What the view shows, so that showing the same bytes again costs no new layout of a large file.
+    QByteArray mostrados;
 };

@@ -155,7 +155,8 @@ private:
     enum class TrasError { Reintentar, Omitir, Terminar };
     // "¿Continuar?" about a failed step of a command; Abort ends the program at once.
     TrasError PreguntarContinuar(const QString &comando, int error);
-    // Writes the knowledge base to RutaArch until it succeeds or the user gives up; true when it was written.
+    // Writes the knowledge base to RutaArch until it succeeds or the user gives up; true when it was written,
+    // and then the viewer shows it.
     bool EscribirArchivo();
     Plataforma::Respuesta PreguntarGuardarActual();
     // Before Open or New discard the document: the save question, and the save on Yes. False to stop.
