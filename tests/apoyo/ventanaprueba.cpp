@@ -1,7 +1,10 @@
 #include "ventanaprueba.h"
 
+#include "util.h"
+
 #include <QAbstractButton>
 #include <QDir>
+#include <QHash>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -46,4 +49,25 @@ void VentanaPrueba::Teclear(const char *caja, const QString &texto)
 void VentanaPrueba::Pulsar(const char *boton)
 {
     QTest::mouseClick(Control<QAbstractButton>(boton), Qt::LeftButton);
+}
+
+QString VentanaPrueba::Colores() const
+{
+    const QHash<quint32, QString> nombres = {
+        {0xC0FFFF, "amarillo"}, {0xFFFFFF, "blanco"}, {0xC0C0FF, "rojo"}, {0xC0FFC0, "verde"}};
+    QStringList colores;
+    for (const char *caja : {"txtObjeto1", "txtObjeto2", "txtPreguntaUsr"})
+        colores << nombres.value(FondoBGR(Control(caja)), QStringLiteral("otro"));
+    return colores.join(QLatin1Char(' '));
+}
+
+QString VentanaPrueba::Habilitados() const
+{
+    QStringList habilitados;
+    for (const char *nombre :
+         {"cmdSi", "cmdNo", "cmdJugar", "cmdParar", "cmdCrearArchTvo", "cmdTvoDeDisco", "cmdGuardar", "cmdGuardarComo",
+          "txtRegistro", "cmdArrDer", "cmdArrIzq", "cmdArrFirst", "cmdArrLast"})
+        if (Control(nombre)->isEnabled())
+            habilitados << QString::fromLatin1(nombre);
+    return habilitados.join(QLatin1Char(' '));
 }

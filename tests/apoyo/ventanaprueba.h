@@ -25,6 +25,11 @@ public:
     void Teclear(const char *caja, const QString &texto);
     void Pulsar(const char *boton);
 
+    // The backgrounds of Objeto 1, Objeto 2 and the question box, by name: "blanco amarillo amarillo".
+    QString Colores() const;
+    // Which of the controls that the game switches on and off are enabled, in the order of the state table.
+    QString Habilitados() const;
+
     QTemporaryDir carpeta;
     std::unique_ptr<PlataformaGuion> plataforma;
     std::unique_ptr<frmElTarvo> ventana;

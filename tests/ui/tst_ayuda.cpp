@@ -96,8 +96,8 @@ void TestAyuda::readsTheRtfSubset_data()
         << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fswiss Arial;}}{\\*\\generator Riched20;}{\\colortbl;\\red0;}x}") << "x";
     QTest::newRow("unknown words ignored") << QByteArray("{\\rtf1\\viewkind4\\lang1033\\nowidctlpar y}") << "y";
     QTest::newRow("header of our documents") << QByteArray("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3082 \\pard "
-                                                     "Caracter\\'edsticas\\par}")
-                                       << "Características\n";
+                                                           "Caracter\\'edsticas\\par}")
+                                             << "Características\n";
 }
 
 void TestAyuda::readsTheRtfSubset()

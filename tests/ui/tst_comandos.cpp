@@ -276,9 +276,7 @@ void TestComandos::opensAThreeLineFile()
     QCOMPARE(Texto("txtObjeto1"), QStringLiteral("lo que pienso"));
     QCOMPARE(Texto("txtTipoObjeto"), QStringLiteral("Animales"));
     QCOMPARE(Texto("txtCarac"), QStringLiteral("Mascotas, sobre todo"));
-    QCOMPARE(FondoBGR(Control("txtObjeto1")), 0xC0FFFFu);
-    QCOMPARE(FondoBGR(Control("txtObjeto2")), 0xFFFFFFu);
-    QCOMPARE(FondoBGR(Control("txtPreguntaUsr")), 0xC0FFFFu);
+    QCOMPARE(prueba->Colores(), QStringLiteral("amarillo blanco amarillo"));
     QCOMPARE(ventana->windowTitle(), QStringLiteral("tres.tvo - El Tarvo"));
     QCOMPARE(Control<QLabel>("lblNomArchTvo")->text(), Ruta("tres.tvo"));
     QVERIFY(!ventana->Modificado);

@@ -172,9 +172,7 @@ void TestInicio::startsWithTheStateOfANewDocument()
     QCOMPARE(ventana->windowTitle(), QStringLiteral("Nuevo.tvo - El Tarvo"));
     QCOMPARE(Control<QLabel>("lblNomArchTvo")->text(), rutaNuevo);
 
-    QCOMPARE(FondoBGR(Control("txtObjeto1")), 0xFFFFFFu);
-    QCOMPARE(FondoBGR(Control("txtObjeto2")), 0xC0FFFFu);
-    QCOMPARE(FondoBGR(Control("txtPreguntaUsr")), 0xC0FFFFu);
+    QCOMPARE(prueba->Colores(), QStringLiteral("blanco amarillo amarillo"));
     QCOMPARE(FondoBGR(Control("txtValorSi")), 0xE0E0E0u);
     QCOMPARE(FondoBGR(Control("txtValorNo")), 0xE0E0E0u);
     QCOMPARE(FondoBGR(Control("lblTituloTvo")), 0xFFC0C0u);
