@@ -1,6 +1,7 @@
 #include "kb/lectortvo.h"
 #include "ui/controles/apariencia.h"
 #include "ui/controles/cajatexto.h"
+#include "ui/controles/visorarchivo.h"
 #include "ui/main/frmeltarvo.h"
 
 #include <QLabel>
@@ -19,14 +20,15 @@ void frmElTarvo::cmdTvoDeDisco_Click()
     BorrarDatos();
     ControlesFueraDeJuego();
     ModoAprender = false;
-    LeerArchivo();
+    const QByteArray leidos = LeerArchivo();
     if (terminando)
         return;
     MostrarDatosCargados();
-    MostrarArchivoEnVisor();
+    // The view shows the file as just read, without reading it a second time.
+    RichTextBox1->MostrarBytes(leidos);
 }
 
-void frmElTarvo::LeerArchivo()
+QByteArray frmElTarvo::LeerArchivo()
 {
     LectorTvo lector(Base, RutaArch);
     while (!lector.Terminado()) {
@@ -40,9 +42,10 @@ void frmElTarvo::LeerArchivo()
             lector.OmitirPaso();
             break;
         case TrasError::Terminar:
-            return;
+            return {};
         }
     }
+    return lector.Bytes();
 }
 
 void frmElTarvo::BorrarDatos()

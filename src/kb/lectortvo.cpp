@@ -110,7 +110,6 @@ int LectorTvo::EjecutarPaso()
         error = LeerLinea();
         break;
     case Paso::Cerrar:
-        datos.clear();
         abierto = false;
         break;
     case Paso::Fin:

@@ -28,6 +28,8 @@ public:
     bool TextoSinCerrar() const { return textoSinCerrar; }
     // Whether anything but blanks and line ends follows the records read so far.
     bool QuedanDatos() const;
+    // The bytes of the file as read, kept until the reader goes; empty when the file could not be opened.
+    const QByteArray &Bytes() const { return datos; }
 
     // Runs the current step and, when it succeeds, moves on to the next one. Returns the step's error
     // number, 0 on success. Running a failed step again reads on from where it stopped, as a file does.

@@ -162,7 +162,8 @@ private:
     // Before Open or New discard the document: the save question, and the save on Yes. False to stop.
     bool GuardarAntesDeDescartar();
     std::optional<QString> ElegirArchivoTvo(Plataforma::Dialogo dialogo, const QString &titulo);
-    void LeerArchivo();
+    // Reads RutaArch into the knowledge base step by step; the file's bytes as read.
+    QByteArray LeerArchivo();
     // Empties the lines and shows line 1, as a new document and Open both do.
     void BorrarLineas();
 
