@@ -1,5 +1,5 @@
+#include "apoyo/pruebadeventana.h"
 #include "apoyo/util.h"
-#include "apoyo/ventanaprueba.h"
 #include "ui/controles/cajatexto.h"
 
 #include <QDir>
@@ -23,12 +23,10 @@ const QByteArray ArchivoTres = "0,0,0,\"Animales\"\r\n0,0,0,\"Mascotas, sobre to
 
 } // namespace
 
-class TestComandos : public QObject
+class TestComandos : public PruebaDeVentana
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
 
     void saveOfANewDocumentGoesThroughSaveAs();
     void saveAsCancelledLeavesTheDocumentUnnamedAndChanged();
@@ -59,11 +57,6 @@ private slots:
     void savedGameOpensAgainAsItWas();
 
 private:
-    std::unique_ptr<VentanaPrueba> prueba;
-    frmElTarvo *ventana = nullptr;
-    PlataformaGuion *guion = nullptr;
-
-    template <typename T = QWidget> T *Control(const char *nombre) const { return prueba->Control<T>(nombre); }
     QString Ruta(const QString &nombre) const { return QDir::toNativeSeparators(prueba->carpeta.filePath(nombre)); }
     QString Texto(const char *caja) const { return Control<CajaTexto>(caja)->Texto(); }
     QString Visor() const { return Control<QPlainTextEdit>("RichTextBox1")->toPlainText(); }
@@ -71,19 +64,6 @@ private:
     void Abrir(const QString &nombre, const QByteArray &contenido);
     void VerificarError(int indice, const QString &comando, int error) const;
 };
-
-void TestComandos::init()
-{
-    prueba = std::make_unique<VentanaPrueba>();
-    ventana = prueba->ventana.get();
-    guion = prueba->plataforma.get();
-}
-
-void TestComandos::cleanup()
-{
-    QVERIFY(guion->Comprobar());
-    prueba.reset();
-}
 
 // The first learning step of the new document: the file commands become usable.
 void TestComandos::Ensenar()

@@ -1,5 +1,5 @@
+#include "apoyo/pruebadeventana.h"
 #include "apoyo/util.h"
-#include "apoyo/ventanaprueba.h"
 #include "ui/controles/cajatexto.h"
 
 #include <QInputMethodEvent>
@@ -30,12 +30,10 @@ enum class Estado { FueraDeJuego, EnJuego, Aprendiendo, BaseLlena };
 
 Q_DECLARE_METATYPE(Estado)
 
-class TestEdicion : public QObject
+class TestEdicion : public PruebaDeVentana
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
 
     void typedQuoteBecomesAnApostrophe_data();
     void typedQuoteBecomesAnApostrophe();
@@ -60,30 +58,12 @@ private slots:
     void anEditedLineReachesTheSavedFile();
 
 private:
-    std::unique_ptr<VentanaPrueba> prueba;
-    frmElTarvo *ventana = nullptr;
-    PlataformaGuion *guion = nullptr;
-
-    template <typename T = QWidget> T *Control(const char *nombre) const { return prueba->Control<T>(nombre); }
     CajaTexto *Caja(const QString &nombre) const { return ventana->findChild<CajaTexto *>(nombre); }
     QLineEdit *Registro() const { return Control<QLineEdit>("txtRegistro"); }
     void Mostrar();
     void Poner(Estado estado);
     void Salir(QWidget *caja);
 };
-
-void TestEdicion::init()
-{
-    prueba = std::make_unique<VentanaPrueba>();
-    ventana = prueba->ventana.get();
-    guion = prueba->plataforma.get();
-}
-
-void TestEdicion::cleanup()
-{
-    QVERIFY(guion->Comprobar());
-    prueba.reset();
-}
 
 // Focus changes reach a window only while it is shown and active.
 void TestEdicion::Mostrar()

@@ -1,5 +1,5 @@
+#include "apoyo/pruebadeventana.h"
 #include "apoyo/util.h"
-#include "apoyo/ventanaprueba.h"
 #include "ui/controles/cajatexto.h"
 
 #include <QDir>
@@ -54,35 +54,17 @@ BaseConocimiento BaseGrande()
 
 } // namespace
 
-class TestFallosGuardar : public QObject
+class TestFallosGuardar : public PruebaDeVentana
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void failedSavesKeepEverythingAsItWas_data();
     void failedSavesKeepEverythingAsItWas();
     void charactersOutsideTheCodePageAreSavedAsQuestionMarks();
 
 private:
-    std::unique_ptr<VentanaPrueba> prueba;
-    frmElTarvo *ventana = nullptr;
-    PlataformaGuion *guion = nullptr;
     QString Ruta(const QString &nombre) const { return QDir::toNativeSeparators(prueba->carpeta.filePath(nombre)); }
 };
-
-void TestFallosGuardar::init()
-{
-    prueba = std::make_unique<VentanaPrueba>();
-    ventana = prueba->ventana.get();
-    guion = prueba->plataforma.get();
-}
-
-void TestFallosGuardar::cleanup()
-{
-    QVERIFY(guion->Comprobar());
-    prueba.reset();
-}
 
 void TestFallosGuardar::failedSavesKeepEverythingAsItWas_data()
 {

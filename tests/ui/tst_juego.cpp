@@ -1,5 +1,5 @@
+#include "apoyo/pruebadeventana.h"
 #include "apoyo/util.h"
-#include "apoyo/ventanaprueba.h"
 #include "ui/controles/cajatexto.h"
 
 #include <QLabel>
@@ -30,12 +30,10 @@ BaseConocimiento BaseDe(int numLineas)
 
 } // namespace
 
-class TestJuego : public QObject
+class TestJuego : public PruebaDeVentana
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
 
     void firstStepStoresTheQuestionAndBothObjects_data();
     void firstStepStoresTheQuestionAndBothObjects();
@@ -58,27 +56,11 @@ private slots:
     void teachesFiveObjectsAndPlaysToEachOfThem();
 
 private:
-    std::unique_ptr<VentanaPrueba> prueba;
-    frmElTarvo *ventana = nullptr;
-
-    template <typename T = QWidget> T *Control(const char *nombre) const { return prueba->Control<T>(nombre); }
     QString Texto(const char *caja) const { return Control<CajaTexto>(caja)->Texto(); }
     QString Fila() const;
     void Jugar(const QString &respuestas);
     void VerificarFueraDeJuego();
 };
-
-void TestJuego::init()
-{
-    prueba = std::make_unique<VentanaPrueba>();
-    ventana = prueba->ventana.get();
-}
-
-void TestJuego::cleanup()
-{
-    QVERIFY(prueba->plataforma->Comprobar());
-    prueba.reset();
-}
 
 // The line row as "registro si no".
 QString TestJuego::Fila() const
@@ -138,7 +120,7 @@ void TestJuego::firstStepStoresTheQuestionAndBothObjects()
     QCOMPARE(Texto("txtPreguntaUsr"), QStringLiteral("Ladra?\r\nMucho"));
     QCOMPARE(prueba->Colores(), QStringLiteral("blanco amarillo amarillo"));
     QCOMPARE(Fila(), QStringLiteral("1 0 0"));
-    QVERIFY(prueba->plataforma->mensajes.isEmpty());
+    QVERIFY(guion->mensajes.isEmpty());
 }
 
 void TestJuego::jugarShowsLine1WithTheColoursOfAGame()
@@ -228,12 +210,12 @@ void TestJuego::fullBaseShowsTheMessageAndHoldsUntilSi()
     QCOMPARE(ventana->Base.NumLineas, qint16(599));
     QCOMPARE(Control<QLabel>("lblTituloTvo")->text(), QStringLiteral("El archivo tvo contiene  300 objetos"));
 
-    prueba->plataforma->ResponderMensaje(Respuesta::Aceptar);
-    prueba->plataforma->ResponderMensaje(Respuesta::Aceptar);
+    guion->ResponderMensaje(Respuesta::Aceptar);
+    guion->ResponderMensaje(Respuesta::Aceptar);
     Jugar("SSNN");
     QLocale::setDefault(anterior);
-    QCOMPARE(prueba->plataforma->mensajes.size(), 2);
-    for (const auto &mensaje : prueba->plataforma->mensajes) {
+    QCOMPARE(guion->mensajes.size(), 2);
+    for (const auto &mensaje : guion->mensajes) {
         QCOMPARE(mensaje.texto, QStringLiteral("Ya hay más de ") + numero + QStringLiteral(" objetos"));
         QCOMPARE(mensaje.titulo, QStringLiteral("Límite de memoria"));
         QCOMPARE(mensaje.botones, Plataforma::Botones::Aceptar);
@@ -327,11 +309,11 @@ void TestJuego::linksOutsideTheArraysEndTheGame()
     base.ValorSi[1] = static_cast<qint16>(enlaceSi);
     base.ValorNo[1] = static_cast<qint16>(enlaceNo);
     prueba->Cargar(base);
-    prueba->plataforma->ResponderMensaje(Respuesta::Aceptar);
+    guion->ResponderMensaje(Respuesta::Aceptar);
     Jugar("S");
-    QCOMPARE(prueba->plataforma->mensajes.size(), 1);
-    QCOMPARE(prueba->plataforma->mensajes[0].texto, mensaje);
-    QCOMPARE(prueba->plataforma->mensajes[0].titulo, QStringLiteral("Enlace incorrecto"));
+    QCOMPARE(guion->mensajes.size(), 1);
+    QCOMPARE(guion->mensajes[0].texto, mensaje);
+    QCOMPARE(guion->mensajes[0].titulo, QStringLiteral("Enlace incorrecto"));
     QCOMPARE(ventana->LineaActual, qint16(1));
     QCOMPARE(Fila(), QStringLiteral("1 %1 %2").arg(enlaceSi).arg(enlaceNo));
     VerificarFueraDeJuego();
@@ -346,7 +328,7 @@ void TestJuego::linkAboveTheCountShowsAnEmptyGuess()
     QCOMPARE(Fila(), QStringLiteral("599 0 0"));
     QCOMPARE(Texto("txtPreguntaUsr"), QString());
     QCOMPARE(FondoBGR(Control("txtPreguntaUsr")), Rojo);
-    QVERIFY(prueba->plataforma->mensajes.isEmpty());
+    QVERIFY(guion->mensajes.isEmpty());
 }
 
 void TestJuego::refusesLearningWhereTheStepWouldDamageTheBase_data()
@@ -376,11 +358,11 @@ void TestJuego::refusesLearningWhereTheStepWouldDamageTheBase()
     const QString guess = Texto("txtPreguntaUsr");
     const BaseConocimiento antes = ventana->Base;
 
-    prueba->plataforma->ResponderMensaje(Respuesta::Aceptar);
+    guion->ResponderMensaje(Respuesta::Aceptar);
     prueba->Pulsar("cmdNo");
-    QCOMPARE(prueba->plataforma->mensajes.size(), 1);
-    QCOMPARE(prueba->plataforma->mensajes[0].texto, mensaje);
-    QCOMPARE(prueba->plataforma->mensajes[0].titulo, QStringLiteral("No se puede aprender"));
+    QCOMPARE(guion->mensajes.size(), 1);
+    QCOMPARE(guion->mensajes[0].texto, mensaje);
+    QCOMPARE(guion->mensajes[0].titulo, QStringLiteral("No se puede aprender"));
     // Nothing changed: still playing at the guess, which Si can confirm or "Parar" leave.
     QVERIFY(!ventana->ModoAprender);
     QVERIFY(!ventana->Modificado);
@@ -413,12 +395,12 @@ void TestJuego::aPastedQuoteStopsTheLearningStep()
         prueba->Teclear(otra, "sin comillas");
     // A paste puts the quote there without typing it.
     Control<CajaTexto>(qPrintable(caja))->PonerTexto(QStringLiteral("con \"comillas\""));
-    prueba->plataforma->ResponderMensaje(Respuesta::Aceptar);
+    guion->ResponderMensaje(Respuesta::Aceptar);
     prueba->Pulsar("cmdSi");
-    QCOMPARE(prueba->plataforma->mensajes.size(), 1);
-    QCOMPARE(prueba->plataforma->mensajes[0].texto, QStringLiteral("Quite las comillas del texto ") + nombre);
-    QCOMPARE(prueba->plataforma->mensajes[0].titulo, QStringLiteral("Comillas encontradas"));
-    QCOMPARE(prueba->plataforma->mensajes[0].icono, Plataforma::Icono::Error);
+    QCOMPARE(guion->mensajes.size(), 1);
+    QCOMPARE(guion->mensajes[0].texto, QStringLiteral("Quite las comillas del texto ") + nombre);
+    QCOMPARE(guion->mensajes[0].titulo, QStringLiteral("Comillas encontradas"));
+    QCOMPARE(guion->mensajes[0].icono, Plataforma::Icono::Error);
     QCOMPARE(ventana->Base.NumLineas, qint16(1));
     QVERIFY(ventana->Base.TextoLinea[1].isEmpty());
     QVERIFY(ventana->ModoAprender);
@@ -463,7 +445,7 @@ void TestJuego::teachesFiveObjectsAndPlaysToEachOfThem()
         prueba->Pulsar("cmdSi");
         QCOMPARE(FondoBGR(Control("txtPreguntaUsr")), Verde);
     }
-    QVERIFY(prueba->plataforma->mensajes.isEmpty());
+    QVERIFY(guion->mensajes.isEmpty());
 }
 
 QTEST_MAIN(TestJuego)
