@@ -24,8 +24,6 @@
 #include <functional>
 #include <vector>
 
-#include <sys/resource.h>
-
 namespace {
 
 constexpr int Repeticiones = 5;
@@ -177,11 +175,17 @@ struct Ventana {
     }
 };
 
+// The peak resident memory of this process since its exec, from /proc: getrusage() would report the
+// benchmark's own peak, which a child inherits across exec.
 long PicoMemoriaKb()
 {
-    rusage uso{};
-    getrusage(RUSAGE_SELF, &uso);
-    return uso.ru_maxrss;
+    QFile estado(QStringLiteral("/proc/self/status"));
+    if (!estado.open(QIODevice::ReadOnly | QIODevice::Text))
+        qFatal("cannot read /proc/self/status");
+    for (QByteArray linea = estado.readLine(); !linea.isEmpty(); linea = estado.readLine())
+        if (linea.startsWith("VmHWM:"))
+            return linea.mid(6).trimmed().split(' ').value(0).toLong();
+    qFatal("no VmHWM in /proc/self/status");
 }
 
 // The child processes of the start-up and memory figures: "ventana" starts the program's window with the real
@@ -236,13 +240,15 @@ int main(int argc, char *argv[])
     QApplication aplicacion(argc, argv);
     QTemporaryDir carpeta;
     const QString maxima = carpeta.filePath(QStringLiteral("maxima.tvo"));
-    // A second maximal file with other bytes: every timed opening lays out a new file, as a user's would.
+    // A second maximal file with other bytes on every line: every timed opening lays out a whole new file, as
+    // opening another of a user's files would.
     const QString otraMaxima = carpeta.filePath(QStringLiteral("otra-maxima.tvo"));
     const QString larga = carpeta.filePath(QStringLiteral("larga.tvo"));
     {
         BaseConocimiento base = BaseMaxima();
         Escribir(maxima, CodificarArchivoTvo(base));
-        base.TipoObjeto = QStringLiteral("Otros objetos");
+        for (int k = 1; k <= BaseConocimiento::MaxLineas; ++k)
+            base.TextoLinea[k] = TextoMixto(BaseConocimiento::MaxTexto, k + 1);
         Escribir(otraMaxima, CodificarArchivoTvo(base));
         Escribir(larga,
                  "0,0,0,\"Larga\"\r\n0,0,0,\"\"\r\n0,0,0,\" 1\"\r\n1,0,0,\"" + QByteArray(1 << 20, 'x') + "\"\r\n");

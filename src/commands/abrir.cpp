@@ -25,7 +25,7 @@ void frmElTarvo::cmdTvoDeDisco_Click()
         return;
     MostrarDatosCargados();
     // The view shows the file as just read, without reading it a second time.
-    RichTextBox1->MostrarBytes(leidos);
+    RichTextBox1->MostrarBytes({leidos});
 }
 
 QByteArray frmElTarvo::LeerArchivo()

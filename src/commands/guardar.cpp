@@ -54,11 +54,11 @@ void frmElTarvo::cmdGuardarComo_Click()
 bool frmElTarvo::EscribirArchivo()
 {
     for (;;) {
-        const QByteArray bytes = CodificarArchivoTvo(Base);
-        const int error = GuardarBytes(bytes, RutaArch);
+        const QList<QByteArray> registros = codificador.Codificar(Base);
+        const int error = GuardarBytes(registros, RutaArch);
         if (error == Error::Ninguno) {
             // The viewer shows the file as written, without reading it back.
-            RichTextBox1->MostrarBytes(bytes);
+            RichTextBox1->MostrarBytes(registros);
             return true;
         }
         if (PreguntarContinuar(QStringLiteral("Guardar"), error) != TrasError::Reintentar)

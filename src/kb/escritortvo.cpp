@@ -17,12 +17,14 @@ void CortarTexto(QString &texto)
         texto.truncate(BaseConocimiento::MaxTexto);
 }
 
-void AnadirRegistro(QByteArray &salida, int campo1, int campo2, int campo3, const QString &texto)
+QByteArray Registro(int campo1, int campo2, int campo3, const QString &texto)
 {
-    salida += QByteArray::number(campo1) + ',' + QByteArray::number(campo2) + ',' + QByteArray::number(campo3);
-    salida += ",\"";
-    AnadirCp1252(salida, texto);
-    salida += "\"\r\n";
+    QByteArray registro =
+        QByteArray::number(campo1) + ',' + QByteArray::number(campo2) + ',' + QByteArray::number(campo3) + ",\"";
+    registro.reserve(registro.size() + texto.size() + 3);
+    AnadirCp1252(registro, texto);
+    registro += "\"\r\n";
+    return registro;
 }
 
 // The count is a text: a blank before a number that is not negative, as in " 3".
@@ -31,20 +33,50 @@ QString TextoCuenta(qint16 numLineas)
     return (numLineas < 0 ? QString() : QStringLiteral(" ")) + QString::number(numLineas);
 }
 
+// Whether texto is still the very text whose characters copia shares.
+bool MismoTexto(const QString &texto, const QString &copia)
+{
+    return texto.constData() == copia.constData() && texto.size() == copia.size();
+}
+
+// Writes the pieces gathered into runs of about 1 MB: every write is a system call, and one a record made the
+// save of a maximal base half as slow again as one write of the whole.
+bool EscribirPartes(QSaveFile &archivo, const QList<QByteArray> &partes)
+{
+    constexpr qsizetype Tanda = 1 << 20;
+    QByteArray tanda;
+    tanda.reserve(Tanda);
+    const auto escribir = [&archivo](const QByteArray &bytes) { return archivo.write(bytes) == bytes.size(); };
+    for (const QByteArray &parte : partes) {
+        if (tanda.size() + parte.size() > Tanda) {
+            if (!escribir(tanda))
+                return false;
+            tanda.resize(0);
+        }
+        if (parte.size() > Tanda) {
+            if (!escribir(parte))
+                return false;
+        } else {
+            tanda += parte;
+        }
+    }
+    return escribir(tanda);
+}
+
 } // namespace
 
-int GuardarBytes(const QByteArray &bytes, const QString &ruta)
+int GuardarBytes(const QList<QByteArray> &partes, const QString &ruta)
 {
     // Renaming over a folder would fail only at the very end; say so before writing anything.
     if (QFileInfo(ruta).isDir())
         return Error::AccesoRuta;
     QSaveFile archivo(ruta);
     errno = 0;
-    if (!archivo.open(QIODevice::WriteOnly))
+    if (!archivo.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return ErrorDesdeErrno(errno, ruta);
     // commit() alone can report success after a failed write, so every byte and the flush are checked.
     errno = 0;
-    if (archivo.write(bytes) != bytes.size() || !archivo.flush()) {
+    if (!EscribirPartes(archivo, partes) || !archivo.flush()) {
         const int numeroErrno = errno;
         archivo.cancelWriting();
         return ErrorDesdeErrno(numeroErrno, ruta);
@@ -55,28 +87,35 @@ int GuardarBytes(const QByteArray &bytes, const QString &ruta)
     return Error::Ninguno;
 }
 
-QByteArray CodificarArchivoTvo(BaseConocimiento &base)
+QList<QByteArray> CodificadorTvo::Codificar(BaseConocimiento &base)
 {
     CortarTexto(base.TipoObjeto);
     CortarTexto(base.Caracteristicas);
-    const int ultima = std::min<int>(base.NumLineas, BaseConocimiento::MaxLineas);
-    // One buffer for the whole file: one byte a character, and room for the numbers of each record.
-    qsizetype tamano = base.TipoObjeto.size() + base.Caracteristicas.size() + 3 * 32;
-    for (int k = 1; k <= ultima; ++k)
-        tamano += std::min<qsizetype>(base.TextoLinea[k].size(), BaseConocimiento::MaxTexto) + 32;
-    QByteArray salida;
-    salida.reserve(tamano);
-    AnadirRegistro(salida, 0, 0, 0, base.TipoObjeto);
-    AnadirRegistro(salida, 0, 0, 0, base.Caracteristicas);
-    AnadirRegistro(salida, 0, 0, 0, TextoCuenta(base.NumLineas));
+    const int ultima = std::clamp<int>(base.NumLineas, 0, BaseConocimiento::MaxLineas);
+    QList<QByteArray> registros;
+    registros.reserve(3 + ultima);
+    registros << Registro(0, 0, 0, base.TipoObjeto) << Registro(0, 0, 0, base.Caracteristicas)
+              << Registro(0, 0, 0, TextoCuenta(base.NumLineas));
+    if (lineas.size() < static_cast<size_t>(ultima))
+        lineas.resize(ultima);
     for (int k = 1; k <= ultima; ++k) {
         CortarTexto(base.TextoLinea[k]);
-        AnadirRegistro(salida, k, base.ValorSi[k], base.ValorNo[k], base.TextoLinea[k]);
+        Linea &linea = lineas[k - 1];
+        if (linea.registro.isEmpty() || linea.valorSi != base.ValorSi[k] || linea.valorNo != base.ValorNo[k] ||
+            !MismoTexto(base.TextoLinea[k], linea.texto))
+            linea = {base.ValorSi[k], base.ValorNo[k], base.TextoLinea[k],
+                     Registro(k, base.ValorSi[k], base.ValorNo[k], base.TextoLinea[k])};
+        registros << linea.registro;
     }
-    return salida;
+    return registros;
+}
+
+QByteArray CodificarArchivoTvo(BaseConocimiento &base)
+{
+    return CodificadorTvo().Codificar(base).join();
 }
 
 int EscribirArchivoTvo(BaseConocimiento &base, const QString &ruta)
 {
-    return GuardarBytes(CodificarArchivoTvo(base), ruta);
+    return GuardarBytes(CodificadorTvo().Codificar(base), ruta);
 }

@@ -7,7 +7,9 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+
 #include <QTest>
+#include <functional>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -92,6 +94,8 @@ private slots:
     void writesTheCountAsATextWithItsSign_data();
     void writesTheCountAsATextWithItsSign();
     void writesAFullBaseAs602Records();
+    void anEncoderEncodesEveryEditAndKeepsTheRecordsOfOtherLines();
+    void writesPiecesOfAnySizeAsOneFile();
     void roundTripsTextsWithCommasLineBreaksAndEveryByte();
     void textWithAQuoteEndsAtTheQuoteOnReading();
 
@@ -185,6 +189,43 @@ void TestFormato::writesAFullBaseAs602Records()
     QCOMPARE(bytes.count("\r\n"), 602);
     QVERIFY(bytes.endsWith("599,0,0,\"l\xednea 599\"\r\n"));
     QVERIFY(bytes.contains("\r\n1,2,3,\"l\xednea 1\"\r\n"));
+}
+
+void TestFormato::anEncoderEncodesEveryEditAndKeepsTheRecordsOfOtherLines()
+{
+    BaseConocimiento base = BaseLlena();
+    CodificadorTvo codificador;
+    const QList<QByteArray> primeros = codificador.Codificar(base);
+    // Each edit as the window makes them: in place, by assignment, of the links, of the count.
+    const std::vector<std::function<void(BaseConocimiento &)>> ediciones = {
+        [](BaseConocimiento &b) { b.TextoLinea[7][0] = QLatin1Char('X'); },
+        [](BaseConocimiento &b) { b.TextoLinea[8] = b.TextoLinea[9]; },
+        [](BaseConocimiento &b) { b.ValorSi[10] = 4; },
+        [](BaseConocimiento &b) { b.ValorNo[10] = -1; },
+        [](BaseConocimiento &b) { b.TextoLinea[11] = QString(40000, QLatin1Char('a')); },
+        [](BaseConocimiento &b) { b.TextoLinea[12].clear(); },
+        [](BaseConocimiento &b) { b.NumLineas = 20; },
+        [](BaseConocimiento &b) { b.TextoLinea[300] = QStringLiteral("fuera"); },
+        [](BaseConocimiento &b) { b.NumLineas = BaseConocimiento::MaxLineas; },
+        [](BaseConocimiento &b) { b.TipoObjeto = QStringLiteral("otro"); },
+    };
+    for (size_t i = 0; i < ediciones.size(); ++i) {
+        ediciones[i](base);
+        const QList<QByteArray> registros = codificador.Codificar(base);
+        BaseConocimiento copia = base;
+        QCOMPARE(registros.join(), CodificarArchivoTvo(copia));
+        // Line 5 is never edited: its record is the one encoded first, not a new copy.
+        QCOMPARE(registros[3 + 4].constData(), primeros[3 + 4].constData());
+    }
+}
+
+void TestFormato::writesPiecesOfAnySizeAsOneFile()
+{
+    const QList<QByteArray> partes = {
+        "", "a", QByteArray(1 << 20, 'b'), "c", QByteArray((1 << 20) + 1, 'd'), QByteArray((1 << 20) - 1, 'e'),
+        "", "f"};
+    QCOMPARE(GuardarBytes(partes, Ruta("partes.tvo")), Error::Ninguno);
+    QCOMPARE(LeerBytes(Ruta("partes.tvo")), partes.join());
 }
 
 void TestFormato::roundTripsTextsWithCommasLineBreaksAndEveryByte()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QPlainTextEdit>
 
 // The view of a file's text exactly as stored, decoded from Windows-1252. It wraps only at word boundaries:
@@ -12,10 +14,12 @@ public:
 
     // Loads and shows the file at ruta; a file that cannot be read leaves the view empty.
     void MostrarArchivo(const QString &ruta);
-    // Shows bytes that are a file's whole content, as just written to it.
-    void MostrarBytes(const QByteArray &bytes);
+    // Shows a file's whole content, given in consecutive pieces as it was just written or read, and puts the
+    // view back at its top as loading a file does. Only the lines that differ from those on view are laid out
+    // again: after a one-line edit of a maximal base that is one line, not 19.6 MB.
+    void MostrarBytes(const QList<QByteArray> &partes);
 
 private:
-    // What the view shows, so that showing the same bytes again costs no new layout of a large file.
-    QByteArray mostrados;
+    // The bytes on view, shared with whoever wrote or read them.
+    QList<QByteArray> mostrados;
 };

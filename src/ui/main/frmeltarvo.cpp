@@ -131,7 +131,7 @@ void frmElTarvo::CrearColumnaIzquierda()
 void frmElTarvo::CrearColumnaCentral()
 {
     RichTextBox1 = Crear<VisorArchivo>(this, "RichTextBox1", {3480, 120, 4455, 3255});
-    RichTextBox1->setPlainText(QStringLiteral("RichTextBox1"));
+    RichTextBox1->MostrarBytes({QByteArrayLiteral("RichTextBox1")});
     cmdArrFirst = CrearBoton(this, "cmdArrFirst", {3480, 3480, 450, 255}, QStringLiteral("| <"));
     cmdArrIzq = CrearBoton(this, "cmdArrIzq", {4125, 3480, 450, 255}, QStringLiteral("<"));
     lblL = CrearEtiqueta(this, "lblL", {4665, 3510, 195, 255}, QStringLiteral("L"), Qt::AlignRight);

@@ -2,6 +2,7 @@
 
 #include "kb/aprendizaje.h"
 #include "kb/baseconocimiento.h"
+#include "kb/escritortvo.h"
 #include "plataforma/plataforma.h"
 
 #include <QPointer>
@@ -186,6 +187,8 @@ private:
     void NombrarParaLectoresDePantalla();
 
     Plataforma &plataforma;
+    // The records of the last save, so that the next one encodes only the lines changed since.
+    CodificadorTvo codificador;
     // Set when the user chose to end the program: every command stops where it stands.
     bool terminando = false;
     bool devolviendoFoco = false;

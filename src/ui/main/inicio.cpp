@@ -50,6 +50,8 @@ void frmElTarvo::IniciarArchivoNuevo()
 void frmElTarvo::BorrarLineas()
 {
     Base.VaciarLineas();
+    // The records kept from the last save belong to the base just emptied: let their memory go.
+    codificador = {};
     Base.NumLineas = 1;
     LineaActual = 1;
     MostrarLinea(LineaActual);

@@ -1,0 +1,120 @@
+#include "kb/cp1252.h"
+#include "ui/controles/visorarchivo.h"
+
+#include <QRandomGenerator>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+
+using Contenido = QList<QByteArray>;
+
+namespace {
+
+// What a view that has only ever shown these bytes shows: the line texts, one per line of the view.
+QStringList LineasDeUnaVistaNueva(const Contenido &partes)
+{
+    QPlainTextEdit vista;
+    vista.setPlainText(DecodificarCp1252(partes.join()));
+    QStringList lineas;
+    for (QTextBlock bloque = vista.document()->begin(); bloque.isValid(); bloque = bloque.next())
+        lineas << bloque.text();
+    return lineas;
+}
+
+QStringList Lineas(const VisorArchivo &visor)
+{
+    QStringList lineas;
+    for (QTextBlock bloque = visor.document()->begin(); bloque.isValid(); bloque = bloque.next())
+        lineas << bloque.text();
+    return lineas;
+}
+
+} // namespace
+
+// The view lays out again only the lines that changed; whatever it showed before, it must end up showing
+// what a view that only ever showed the new bytes shows.
+class TestVisor : public QObject
+{
+    Q_OBJECT
+private slots:
+    void showsEveryContentAsAFreshViewWould_data();
+    void showsEveryContentAsAFreshViewWould();
+    void showsRandomEditsOfLineBreaksAsAFreshViewWould();
+    void goesBackToTheTopOnEveryShow();
+};
+
+void TestVisor::showsEveryContentAsAFreshViewWould_data()
+{
+    QTest::addColumn<QList<Contenido>>("contenidos");
+    const QByteArray largo(65535, 'x');
+    QTest::newRow("one record changes") << QList<Contenido>{{"a\r\n", "b\r\n", "c\r\n"}, {"a\r\n", "B\r\n", "c\r\n"}};
+    QTest::newRow("records added, one changed")
+        << QList<Contenido>{{"1\r\n", "2\r\n", "3\r\n"}, {"1\r\n", "5\r\n", "3\r\n", "4\r\n", "6\r\n"}};
+    QTest::newRow("records removed") << QList<Contenido>{{"a\r\n", "b\r\n", "c\r\n", "d\r\n"}, {"a\r\n", "d\r\n"}};
+    QTest::newRow("first and last lines") << QList<Contenido>{{"a\r\nb\r\nc\r\n"}, {"A\r\nb\r\nC\r\n"}};
+    QTest::newRow("the same lines over and over") << QList<Contenido>{{"aa\r\naa\r\naa\r\n"}, {"aa\r\naa\r\n"}};
+    QTest::newRow("a file as read, then as written")
+        << QList<Contenido>{{"x\r\ny\r\nz\r\n"}, {"x\r\n", "Y\r\n", "z\r\n"}};
+    QTest::newRow("lone CR and LF become pairs and back")
+        << QList<Contenido>{{"a\rb\nc\r\n"}, {"a\r\nb\r\nc\r\n"}, {"a\rb\nc\r\n"}};
+    QTest::newRow("a pair split between pieces") << QList<Contenido>{{"a\r", "\nb\r\n"}, {"a\r", "\nB\r\n"}};
+    QTest::newRow("a CR at the end gains and loses its LF")
+        << QList<Contenido>{{"a\r\nb\r"}, {"a\r\nb\r\n"}, {"a\r\nb"}};
+    QTest::newRow("no line break at the end") << QList<Contenido>{{"a\r\nb"}, {"a\r\nc"}, {"a\r\nc\r\nd"}};
+    QTest::newRow("empty and back") << QList<Contenido>{{"a\r\n"}, {}, {"a\r\n"}, {""}};
+    QTest::newRow("same bytes in other pieces") << QList<Contenido>{{"ab\r\n", "cd\r\n"}, {"a", "b\r\ncd", "\r\n"}};
+    QTest::newRow("another file altogether") << QList<Contenido>{{"uno\r\ndos\r\n"}, {"tres\r\ncuatro\r\n"}};
+    QTest::newRow("a pair across a slice of decoding")
+        << QList<Contenido>{{largo + "\r\nz"}, {largo + "\r\ny"}, {"a\r\n" + largo + "\r\nb"}};
+    QTest::newRow("bytes of the code page") << QList<Contenido>{{"\x80\x9f\r\n\xff"}, {"\x80\x9e\r\n\xff"}};
+}
+
+void TestVisor::showsEveryContentAsAFreshViewWould()
+{
+    QFETCH(QList<Contenido>, contenidos);
+    VisorArchivo visor(nullptr);
+    for (const Contenido &contenido : contenidos) {
+        visor.MostrarBytes(contenido);
+        QCOMPARE(Lineas(visor), LineasDeUnaVistaNueva(contenido));
+    }
+}
+
+void TestVisor::showsRandomEditsOfLineBreaksAsAFreshViewWould()
+{
+    // Short contents of few bytes make every kind of line break meet every kind of edit.
+    QRandomGenerator azar(1252);
+    const auto contenidoAlAzar = [&azar] {
+        Contenido partes;
+        for (int p = azar.bounded(4); p >= 0; --p) {
+            QByteArray parte;
+            for (int b = azar.bounded(6); b > 0; --b)
+                parte += "ab\r\n"[azar.bounded(4)];
+            partes << parte;
+        }
+        return partes;
+    };
+    VisorArchivo visor(nullptr);
+    for (int i = 0; i < 2000; ++i) {
+        const Contenido contenido = contenidoAlAzar();
+        visor.MostrarBytes(contenido);
+        QVERIFY2(Lineas(visor) == LineasDeUnaVistaNueva(contenido), contenido.join().toHex(' ').constData());
+    }
+}
+
+void TestVisor::goesBackToTheTopOnEveryShow()
+{
+    VisorArchivo visor(nullptr);
+    visor.resize(297, 217);
+    visor.show();
+    Contenido lineas(200, QByteArray("una l\xednea\r\n"));
+    visor.MostrarBytes(lineas);
+    visor.moveCursor(QTextCursor::End);
+    QVERIFY(visor.verticalScrollBar()->value() > 0);
+    lineas[150] = "otra l\xednea\r\n";
+    visor.MostrarBytes(lineas);
+    QCOMPARE(visor.verticalScrollBar()->value(), 0);
+    QCOMPARE(visor.textCursor().position(), 0);
+}
+
+QTEST_MAIN(TestVisor)
+#include "tst_visor.moc"
