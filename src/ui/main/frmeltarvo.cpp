@@ -5,8 +5,10 @@
 #include "ui/controles/botongrafico.h"
 #include "ui/controles/cajaregistro.h"
 #include "ui/controles/cajatexto.h"
+#include "ui/controles/iconodiferido.h"
 #include "ui/controles/visorarchivo.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -77,10 +79,17 @@ BotonGrafico *CrearBotonGrafico(QWidget *contenedor, const char *nombre, QRect t
 
 QIcon IconoPrograma()
 {
-    QIcon icono;
-    for (int lado : {16, 32, 48, 256})
-        icono.addFile(QStringLiteral(":/recursos/eltarvo-%1.png").arg(lado), QSize(lado, lado));
-    return icono;
+    return IconoDiferido([] {
+        QIcon icono;
+        for (int lado : {16, 32, 48, 256})
+            icono.addFile(QStringLiteral(":/recursos/eltarvo-%1.png").arg(lado), QSize(lado, lado));
+        return icono;
+    });
+}
+
+QIcon IconoDelEstilo(QStyle::StandardPixmap dibujo)
+{
+    return IconoDiferido([dibujo] { return QApplication::style()->standardIcon(dibujo); });
 }
 
 } // namespace
@@ -150,16 +159,15 @@ void frmElTarvo::CrearColumnaCentral()
                                            "que serán sus categorias."));
     cmdNo = CrearBoton(this, "cmdNo", {3480, 4440, 855, 495}, QStringLiteral("&No"));
 
-    QStyle *estilo = style();
     cmdJugar = CrearBotonGrafico(this, "cmdJugar", {4440, 4320, 1095, 735}, QStringLiteral("Jugar"), windowIcon(), 32);
     cmdParar = CrearBotonGrafico(this, "cmdParar", {5640, 4440, 855, 615}, QStringLiteral("Parar"),
-                                 estilo->standardIcon(QStyle::SP_DialogCancelButton), 16);
+                                 IconoDelEstilo(QStyle::SP_DialogCancelButton), 16);
     cmdAyuda = CrearBotonGrafico(this, "cmdAyuda", {6600, 4440, 855, 615}, QStringLiteral("Help"),
-                                 estilo->standardIcon(QStyle::SP_MessageBoxQuestion), 16);
+                                 IconoDelEstilo(QStyle::SP_MessageBoxQuestion), 16);
     cmdVocab = CrearBotonGrafico(this, "cmdVocab", {7560, 4440, 855, 615}, QStringLiteral("Vocab"),
-                                 QIcon(QStringLiteral(":/recursos/vocab-25.png")), 25);
+                                 IconoDiferido([] { return QIcon(QStringLiteral(":/recursos/vocab-25.png")); }), 25);
     cmdSalir = CrearBotonGrafico(this, "cmdSalir", {8520, 4320, 1095, 735}, QStringLiteral("Salir"),
-                                 estilo->standardIcon(QStyle::SP_ArrowBack), 32);
+                                 IconoDelEstilo(QStyle::SP_ArrowBack), 32);
     lblNomArchTvo = CrearEtiqueta(this, "lblNomArchTvo", {3480, 5160, 3015, 975},
                                   QStringLiteral("(Nombre del archivo TVO)"), Qt::AlignHCenter);
     PonerFondo(lblNomArchTvo, Color::AzulClaro);
@@ -172,11 +180,11 @@ void frmElTarvo::CrearColumnaCentral()
 
 void frmElTarvo::CrearColumnaDerecha()
 {
-    const QIcon disquete = style()->standardIcon(QStyle::SP_DialogSaveButton);
+    const QIcon disquete = IconoDelEstilo(QStyle::SP_DialogSaveButton);
     cmdCrearArchTvo = CrearBotonGrafico(this, "cmdCrearArchTvo", {8040, 120, 1575, 735}, QStringLiteral("Nuevo"),
-                                        style()->standardIcon(QStyle::SP_FileIcon), 16);
+                                        IconoDelEstilo(QStyle::SP_FileIcon), 16);
     cmdTvoDeDisco = CrearBotonGrafico(this, "cmdTvoDeDisco", {8040, 960, 1575, 735}, QStringLiteral("Abrir..."),
-                                      style()->standardIcon(QStyle::SP_DirOpenIcon), 16);
+                                      IconoDelEstilo(QStyle::SP_DirOpenIcon), 16);
     fraGuardar = CrearMarco(this, "fraGuardar", {8040, 1800, 1575, 1695}, QStringLiteral("Guardar TVO"));
     cmdGuardar =
         CrearBotonGrafico(fraGuardar, "cmdGuardar", {120, 240, 1335, 615}, QStringLiteral("Guardar"), disquete, 16);

@@ -1,6 +1,8 @@
 #include "kb/cp1252.h"
+#include "ui/controles/iconodiferido.h"
 #include "ui/controles/visorarchivo.h"
 
+#include <QPainter>
 #include <QRandomGenerator>
 #include <QScrollBar>
 #include <QTest>
@@ -31,19 +33,20 @@ QStringList Lineas(const VisorArchivo &visor)
 
 } // namespace
 
-// The view lays out again only the lines that changed; whatever it showed before, it must end up showing
-// what a view that only ever showed the new bytes shows.
-class TestVisor : public QObject
+class TestControles : public QObject
 {
     Q_OBJECT
 private slots:
+    // The file view lays out again only the lines that changed; whatever it showed before, it must end up
+    // showing what a view that only ever showed the new bytes shows.
     void showsEveryContentAsAFreshViewWould_data();
     void showsEveryContentAsAFreshViewWould();
     void showsRandomEditsOfLineBreaksAsAFreshViewWould();
     void goesBackToTheTopOnEveryShow();
+    void aDeferredIconIsMadeOnceWhenFirstDrawn();
 };
 
-void TestVisor::showsEveryContentAsAFreshViewWould_data()
+void TestControles::showsEveryContentAsAFreshViewWould_data()
 {
     QTest::addColumn<QList<Contenido>>("contenidos");
     const QByteArray largo(65535, 'x');
@@ -69,7 +72,7 @@ void TestVisor::showsEveryContentAsAFreshViewWould_data()
     QTest::newRow("bytes of the code page") << QList<Contenido>{{"\x80\x9f\r\n\xff"}, {"\x80\x9e\r\n\xff"}};
 }
 
-void TestVisor::showsEveryContentAsAFreshViewWould()
+void TestControles::showsEveryContentAsAFreshViewWould()
 {
     QFETCH(QList<Contenido>, contenidos);
     VisorArchivo visor(nullptr);
@@ -79,7 +82,7 @@ void TestVisor::showsEveryContentAsAFreshViewWould()
     }
 }
 
-void TestVisor::showsRandomEditsOfLineBreaksAsAFreshViewWould()
+void TestControles::showsRandomEditsOfLineBreaksAsAFreshViewWould()
 {
     // Short contents of few bytes make every kind of line break meet every kind of edit.
     QRandomGenerator azar(1252);
@@ -101,7 +104,7 @@ void TestVisor::showsRandomEditsOfLineBreaksAsAFreshViewWould()
     }
 }
 
-void TestVisor::goesBackToTheTopOnEveryShow()
+void TestControles::goesBackToTheTopOnEveryShow()
 {
     VisorArchivo visor(nullptr);
     visor.resize(297, 217);
@@ -116,5 +119,28 @@ void TestVisor::goesBackToTheTopOnEveryShow()
     QCOMPARE(visor.textCursor().position(), 0);
 }
 
-QTEST_MAIN(TestVisor)
-#include "tst_visor.moc"
+void TestControles::aDeferredIconIsMadeOnceWhenFirstDrawn()
+{
+    int hechos = 0;
+    const QIcon icono = IconoDiferido([&hechos] {
+        ++hechos;
+        QPixmap rojo(16, 16);
+        rojo.fill(Qt::red);
+        return QIcon(rojo);
+    });
+    QVERIFY(!icono.isNull());
+    QCOMPARE(hechos, 0);
+    QCOMPARE(icono.pixmap(16).toImage().pixelColor(8, 8), QColor(Qt::red));
+    QImage lienzo(16, 16, QImage::Format_ARGB32);
+    lienzo.fill(Qt::white);
+    QPainter pintor(&lienzo);
+    QIcon(icono).paint(&pintor, lienzo.rect());
+    pintor.end();
+    QCOMPARE(lienzo.pixelColor(8, 8), QColor(Qt::red));
+    QCOMPARE(icono.availableSizes(), QList<QSize>{QSize(16, 16)});
+    QVERIFY(icono.pixmap(16, QIcon::Disabled).toImage().pixelColor(8, 8) != QColor(Qt::red));
+    QCOMPARE(hechos, 1);
+}
+
+QTEST_MAIN(TestControles)
+#include "tst_controles.moc"
