@@ -39,5 +39,5 @@ QByteArray CodificarArchivoTvo(BaseConocimiento &base);
 // replaced atomically: after any failure the previous file is byte-for-byte what it was.
 int GuardarBytes(const QList<QByteArray> &partes, const QString &ruta);
 
-// Encodes the knowledge base and writes it: CodificarArchivoTvo, then GuardarBytes.
+// Encodes the whole knowledge base and writes it with GuardarBytes.
 int EscribirArchivoTvo(BaseConocimiento &base, const QString &ruta);
