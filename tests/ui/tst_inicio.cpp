@@ -52,6 +52,7 @@ private slots:
     void controlStatesSwitchExactlyTheirControls_data();
     void controlStatesSwitchExactlyTheirControls();
     void tabOrderFollowsTheProgramsOrderAndFocusStartsInObjeto1();
+    void everyLabelShowsItsWholeCaption();
     void showsNuevoTvoInTheViewer();
     void missingNuevoTvoLeavesTheViewerEmpty();
     void aFolderEndingInASeparatorGetsASecondOne();
@@ -256,6 +257,19 @@ void TestInicio::tabOrderFollowsTheProgramsOrderAndFocusStartsInObjeto1()
     // Tab passes by the disabled controls of the learning state.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), Control("txtObjeto2"));
+}
+
+void TestInicio::everyLabelShowsItsWholeCaption()
+{
+    // The layout's captions were measured in a narrower font; "categorias." was cut off with DejaVu Sans.
+    for (const QLabel *etiqueta : ventana->findChildren<QLabel *>()) {
+        const QFontMetrics medidas(etiqueta->font());
+        const QRect zona = etiqueta->contentsRect();
+        const int alto = medidas.boundingRect(zona, Qt::TextWordWrap, etiqueta->text()).height();
+        QVERIFY2(alto - medidas.descent() <= zona.height(), qPrintable(etiqueta->objectName()));
+        QVERIFY(etiqueta->font().pointSizeF() >= 6);
+    }
+    QCOMPARE(Control<QLabel>("Label1")->font().pointSizeF(), 8.0);
 }
 
 void TestInicio::showsNuevoTvoInTheViewer()

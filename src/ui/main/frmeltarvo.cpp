@@ -40,6 +40,25 @@ CajaTexto *CrearCaja(QWidget *contenedor, const char *nombre, QRect twips, const
     return caja;
 }
 
+// The layout was drawn for a narrower dialog font than most toolkits have: a caption that would not fit its
+// label is drawn a little smaller rather than cut. A last line that loses only the tails of its descenders
+// still reads, and counts as fitting.
+void EncogerHastaCaber(QLabel *etiqueta)
+{
+    constexpr qreal MenorTamano = 6;
+    const QRect zona = etiqueta->contentsRect();
+    QFont letra = etiqueta->font();
+    const auto cabe = [&] {
+        const QFontMetrics medidas(letra);
+        return medidas.boundingRect(zona, Qt::TextWordWrap, etiqueta->text()).height() - medidas.descent() <=
+               zona.height();
+    };
+    while (!cabe() && letra.pointSizeF() > MenorTamano)
+        letra.setPointSizeF(letra.pointSizeF() - 0.5);
+    if (letra != etiqueta->font())
+        etiqueta->setFont(letra);
+}
+
 // Labels wrap at their width and start at the top, unless the layout says otherwise.
 QLabel *CrearEtiqueta(QWidget *contenedor, const char *nombre, QRect twips, const QString &texto,
                       Qt::Alignment alineacion = Qt::AlignLeft)
@@ -49,6 +68,7 @@ QLabel *CrearEtiqueta(QWidget *contenedor, const char *nombre, QRect twips, cons
     etiqueta->setTextFormat(Qt::PlainText);
     etiqueta->setWordWrap(true);
     etiqueta->setAlignment(alineacion | Qt::AlignTop);
+    EncogerHastaCaber(etiqueta);
     return etiqueta;
 }
 
