@@ -24,6 +24,8 @@
 #include <functional>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
 
 constexpr int Repeticiones = 5;
@@ -145,6 +147,8 @@ void Informar(const char *nombre, double nuestra, double suelo, double objetivo,
 void Comparar(const char *nombre, double objetivo, const std::function<void()> &nuestro,
               const std::function<void()> &suelo, int repeticiones = Repeticiones)
 {
+    // The files that earlier figures wrote go to disk now, not while this figure is timed.
+    sync();
     std::vector<double> nuestros, suelos;
     for (int i = 0; i < repeticiones; ++i) {
         nuestros.push_back(Milisegundos(nuestro));
