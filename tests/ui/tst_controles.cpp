@@ -12,23 +12,21 @@ using Contenido = QList<QByteArray>;
 
 namespace {
 
-// What a view that has only ever shown these bytes shows: the line texts, one per line of the view.
-QStringList LineasDeUnaVistaNueva(const Contenido &partes)
+// The line texts of a view, one per line.
+QStringList Lineas(const QPlainTextEdit &vista)
 {
-    QPlainTextEdit vista;
-    vista.setPlainText(DecodificarCp1252(partes.join()));
     QStringList lineas;
     for (QTextBlock bloque = vista.document()->begin(); bloque.isValid(); bloque = bloque.next())
         lineas << bloque.text();
     return lineas;
 }
 
-QStringList Lineas(const VisorArchivo &visor)
+// What a view that has only ever shown these bytes shows.
+QStringList LineasDeUnaVistaNueva(const Contenido &partes)
 {
-    QStringList lineas;
-    for (QTextBlock bloque = visor.document()->begin(); bloque.isValid(); bloque = bloque.next())
-        lineas << bloque.text();
-    return lineas;
+    QPlainTextEdit vista;
+    vista.setPlainText(DecodificarCp1252(partes.join()));
+    return Lineas(vista);
 }
 
 } // namespace
