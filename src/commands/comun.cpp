@@ -8,19 +8,23 @@ const QString FiltroTvo = QStringLiteral("Archivos tarvo (*.tvo) |*.tvo|");
 
 frmElTarvo::TrasError frmElTarvo::PreguntarContinuar(const QString &comando, int error)
 {
-    const auto respuesta =
-        plataforma.Mensaje(QStringLiteral("¿Continuar?"), comando + QStringLiteral(" - Error %1 inesperado").arg(error),
-                           Plataforma::Botones::AnularReintentarOmitir, Plataforma::Icono::Error);
-    switch (respuesta) {
-    case Plataforma::Respuesta::Reintentar:
-        return TrasError::Reintentar;
-    case Plataforma::Respuesta::Omitir:
-        return TrasError::Omitir;
-    default:
-        // Abort: the program ends at once, without asking to save.
-        terminando = true;
-        plataforma.TerminarPrograma();
-        return TrasError::Terminar;
+    // Only Abort ends the program: any other answer asks again, as a box without a chosen button stays up.
+    for (;;) {
+        switch (plataforma.Mensaje(QStringLiteral("¿Continuar?"),
+                                   comando + QStringLiteral(" - Error %1 inesperado").arg(error),
+                                   Plataforma::Botones::AnularReintentarOmitir, Plataforma::Icono::Error)) {
+        case Plataforma::Respuesta::Reintentar:
+            return TrasError::Reintentar;
+        case Plataforma::Respuesta::Omitir:
+            return TrasError::Omitir;
+        case Plataforma::Respuesta::Anular:
+            // The program ends at once, without asking to save.
+            terminando = true;
+            plataforma.TerminarPrograma();
+            return TrasError::Terminar;
+        default:
+            break;
+        }
     }
 }
 
@@ -34,13 +38,17 @@ bool frmElTarvo::GuardarAntesDeDescartar()
 {
     if (!Modificado)
         return true;
-    const auto respuesta = PreguntarGuardarActual();
-    if (respuesta == Plataforma::Respuesta::Cancelar)
-        return false;
-    // Whatever the save's outcome, a cancelled dialog included, the command goes on.
-    if (respuesta == Plataforma::Respuesta::Si)
+    switch (PreguntarGuardarActual()) {
+    case Plataforma::Respuesta::Si:
+        // Whatever the save's outcome, a cancelled dialog included, the command goes on.
         cmdGuardar_Click();
-    return !terminando;
+        return !terminando;
+    case Plataforma::Respuesta::No:
+        return true;
+    default:
+        // Cancel, and any answer that is neither Yes nor No, keeps the document.
+        return false;
+    }
 }
 
 std::optional<QString> frmElTarvo::ElegirArchivoTvo(Plataforma::Dialogo dialogo, const QString &titulo)

@@ -3,13 +3,16 @@
 void frmElTarvo::cmdSalir_Click()
 {
     if (Modificado) {
-        const auto respuesta = PreguntarGuardarActual();
-        if (respuesta == Plataforma::Respuesta::Cancelar)
-            return;
-        // Leaving never saves by itself: the user is sent to save first.
-        if (respuesta == Plataforma::Respuesta::Si) {
+        switch (PreguntarGuardarActual()) {
+        case Plataforma::Respuesta::No:
+            break;
+        case Plataforma::Respuesta::Si:
+            // Leaving never saves by itself: the user is sent to save first.
             plataforma.Mensaje(QStringLiteral("Guarde Ud. mismo el archivo por favor..."), QStringLiteral("Guardar"),
                                Plataforma::Botones::Aceptar, Plataforma::Icono::Exclamacion);
+            return;
+        default:
+            // Cancel, and any answer that is neither Yes nor No, stays in the program.
             return;
         }
     }

@@ -39,9 +39,9 @@ void CortarTexto(CajaTexto *caja)
     QString texto = caja->Texto();
     if (texto.size() <= BaseConocimiento::MaxTexto)
         return;
-    texto.truncate(BaseConocimiento::MaxTexto);
-    if (texto.endsWith(QLatin1Char('\r')))
-        texto.chop(1);
+    const bool parteUnSalto =
+        texto.at(BaseConocimiento::MaxTexto - 1) == u'\r' && texto.at(BaseConocimiento::MaxTexto) == u'\n';
+    texto.truncate(BaseConocimiento::MaxTexto - (parteUnSalto ? 1 : 0));
     caja->PonerTexto(texto);
 }
 
@@ -80,13 +80,13 @@ void frmElTarvo::txtPreguntaUsr_KeyPress(int &KeyAscii)
 void frmElTarvo::txtTipoObjeto_LostFocus()
 {
     if (AceptarTextoAlSalir(txtTipoObjeto))
-        Base.TipoObjeto = txtTipoObjeto->Texto();
+        Almacenar(Base.TipoObjeto, txtTipoObjeto->Texto());
 }
 
 void frmElTarvo::txtCarac_LostFocus()
 {
     if (AceptarTextoAlSalir(txtCarac))
-        Base.Caracteristicas = txtCarac->Texto();
+        Almacenar(Base.Caracteristicas, txtCarac->Texto());
 }
 
 void frmElTarvo::txtObjeto1_LostFocus()
@@ -103,7 +103,17 @@ void frmElTarvo::txtPreguntaUsr_LostFocus()
 {
     // During a game the box shows the program's question, not an edit of the line.
     if (AceptarTextoAlSalir(txtPreguntaUsr) && !cmdParar->isEnabled())
-        Base.TextoLinea[LineaActual] = txtPreguntaUsr->Texto();
+        Almacenar(Base.TextoLinea[LineaActual], txtPreguntaUsr->Texto());
+}
+
+// An edit made without typing a character (Delete, a paste with the mouse, a drop) changes the document as
+// much as a typed one does; a visit that leaves the text as it was changes nothing.
+void frmElTarvo::Almacenar(QString &destino, const QString &texto)
+{
+    if (destino == texto)
+        return;
+    destino = texto;
+    Modificado = true;
 }
 
 bool frmElTarvo::AceptarTextoAlSalir(CajaTexto *caja)
@@ -111,6 +121,7 @@ bool frmElTarvo::AceptarTextoAlSalir(CajaTexto *caja)
     CortarTexto(caja);
     if (!AvisarComillas(caja))
         return true;
+    edicionRechazada = true;
     {
         QScopedValueRollback<bool> guarda(devolviendoFoco, true);
         caja->setFocus(Qt::OtherFocusReason);

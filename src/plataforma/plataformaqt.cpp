@@ -4,9 +4,30 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 namespace {
+
+// Abort, Retry and Ignore have no answer that changes nothing: Escape and the close box must not pick one.
+// The toolkit would take them as Abort, its only reject-role button, which ends the program.
+class SinRespuestaPorDefecto : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override
+    {
+        if (evento->type() == QEvent::Close) {
+            evento->ignore();
+            return true;
+        }
+        if (evento->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(evento)->matches(QKeySequence::Cancel))
+            return true;
+        return QObject::eventFilter(objeto, evento);
+    }
+};
 
 // The captions of a Spanish system's message boxes, whatever translations Qt has.
 void TraducirBotones(QMessageBox &caja)
@@ -75,6 +96,10 @@ Plataforma::Respuesta PlataformaQt::Mensaje(const QString &texto, const QString 
     QMessageBox caja(icono == Icono::Error ? QMessageBox::Critical : QMessageBox::Warning, titulo, texto,
                      BotonesQt(botones), QApplication::activeWindow());
     TraducirBotones(caja);
+    // Elsewhere the toolkit's choice is the answer that changes nothing: Cancel, or No where there is no Cancel.
+    SinRespuestaPorDefecto filtro;
+    if (botones == Botones::AnularReintentarOmitir)
+        caja.installEventFilter(&filtro);
     return RespuestaDe(caja.exec());
 }
 

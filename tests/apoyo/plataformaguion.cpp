@@ -22,7 +22,8 @@ Plataforma::Respuesta PlataformaGuion::Mensaje(const QString &texto, const QStri
         return *respuestaFija;
     if (respuestas.empty()) {
         inesperados << QStringLiteral("message \"%1\" (\"%2\")").arg(texto, titulo);
-        return Respuesta::Cancelar;
+        // The answer that changes nothing; Abort, Retry and Ignore have none, so the command goes on.
+        return botones == Botones::AnularReintentarOmitir ? Respuesta::Omitir : Respuesta::Cancelar;
     }
     const Respuesta respuesta = respuestas.front();
     respuestas.pop_front();

@@ -192,6 +192,9 @@ void TestComandos::failedSaveAsAsksToContinue_data()
     QTest::newRow("Ignore") << QList<Respuesta>{Respuesta::Omitir} << false;
     QTest::newRow("Retry, then Ignore") << QList<Respuesta>{Respuesta::Reintentar, Respuesta::Omitir} << false;
     QTest::newRow("Abort") << QList<Respuesta>{Respuesta::Anular} << true;
+    // An answer the question does not offer is never taken as Abort: the question is asked again.
+    QTest::newRow("an unexpected answer, then Ignore")
+        << QList<Respuesta>{Respuesta::Cancelar, Respuesta::Omitir} << false;
 }
 
 void TestComandos::failedSaveAsAsksToContinue()
@@ -274,6 +277,7 @@ void TestComandos::openAsksToSaveAChangedDocument_data()
     QTest::addColumn<bool>("abre");
     QTest::newRow("Cancel: nothing happens") << Respuesta::Cancelar << false;
     QTest::newRow("Yes: Save As cancelled, the opening goes on") << Respuesta::Si << true;
+    QTest::newRow("an unexpected answer keeps the document") << Respuesta::Aceptar << false;
 }
 
 void TestComandos::openAsksToSaveAChangedDocument()
@@ -385,6 +389,7 @@ void TestComandos::exitAsksAboutAChangedDocument_data()
     QTest::newRow("Cancel") << Respuesta::Cancelar << false;
     QTest::newRow("Yes: save it yourself") << Respuesta::Si << false;
     QTest::newRow("No") << Respuesta::No << true;
+    QTest::newRow("an unexpected answer stays") << Respuesta::Aceptar << false;
 }
 
 void TestComandos::exitAsksAboutAChangedDocument()

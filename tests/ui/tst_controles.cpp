@@ -1,12 +1,19 @@
 #include "kb/cp1252.h"
+#include "plataforma/plataformaqt.h"
+#include "ui/controles/cajatexto.h"
 #include "ui/controles/iconodiferido.h"
 #include "ui/controles/visorarchivo.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
+#include <QWindow>
 
 using Contenido = QList<QByteArray>;
 
@@ -42,6 +49,12 @@ private slots:
     void showsRandomEditsOfLineBreaksAsAFreshViewWould();
     void goesBackToTheTopOnEveryShow();
     void aDeferredIconIsMadeOnceWhenFirstDrawn();
+    // A text box gives back exactly what it was given, changed only by what the user typed or pasted.
+    void aBoxGivesBackItsTextAsItCame_data();
+    void aBoxGivesBackItsTextAsItCame();
+    // Escape and the close box of a real message box give the answer that changes nothing, or none.
+    void escapeAndTheCloseBoxChangeNothing_data();
+    void escapeAndTheCloseBoxChangeNothing();
 };
 
 void TestControles::showsEveryContentAsAFreshViewWould_data()
@@ -138,6 +151,85 @@ void TestControles::aDeferredIconIsMadeOnceWhenFirstDrawn()
     QCOMPARE(icono.availableSizes(), QList<QSize>{QSize(16, 16)});
     QVERIFY(icono.pixmap(16, QIcon::Disabled).toImage().pixelColor(8, 8) != QColor(Qt::red));
     QCOMPARE(hechos, 1);
+}
+
+void TestControles::aBoxGivesBackItsTextAsItCame_data()
+{
+    QTest::addColumn<QString>("texto");
+    QTest::newRow("no-break space") << QStringLiteral("a\u00A0b\u00A0");
+    QTest::newRow("tab") << QStringLiteral("a\tb");
+    QTest::newRow("lone CR") << QStringLiteral("a\rb");
+    QTest::newRow("lone LF") << QStringLiteral("a\nb");
+    QTest::newRow("CR LF") << QStringLiteral("a\r\nb");
+    QTest::newRow("every break, at the ends too") << QStringLiteral("\ra\n\r\r\nb\n\r");
+    QTest::newRow("code-page punctuation") << DecodificarCp1252(QByteArrayLiteral("\x93\xbfQu\xe9?\x94 \x96 \x85\x80"));
+}
+
+void TestControles::aBoxGivesBackItsTextAsItCame()
+{
+    QFETCH(QString, texto);
+    CajaTexto caja(nullptr);
+    caja.PonerTexto(texto);
+    // A visit that types nothing.
+    caja.selectAll();
+    caja.moveCursor(QTextCursor::End);
+    QCOMPARE(caja.Texto(), texto);
+    // Edits at both ends: a typed character, a typed line break, a pasted no-break space.
+    caja.moveCursor(QTextCursor::Start);
+    QTest::keyClick(&caja, 'X');
+    caja.moveCursor(QTextCursor::End);
+    QTest::keyClick(&caja, Qt::Key_Return);
+    caja.insertPlainText(QStringLiteral("\u00A0"));
+    QCOMPARE(caja.Texto(), QStringLiteral("X") + texto + QStringLiteral("\r\n\u00A0"));
+    // Taken away again, they leave the text as it came.
+    QTest::keyClick(&caja, Qt::Key_Backspace);
+    QTest::keyClick(&caja, Qt::Key_Backspace);
+    caja.moveCursor(QTextCursor::Start);
+    QTest::keyClick(&caja, Qt::Key_Delete);
+    QCOMPARE(caja.Texto(), texto);
+}
+
+void TestControles::escapeAndTheCloseBoxChangeNothing_data()
+{
+    QTest::addColumn<Plataforma::Botones>("botones");
+    QTest::addColumn<bool>("cierre");
+    // What the box answers; Aceptar where it must stay up, and is then answered with Retry.
+    QTest::addColumn<Plataforma::Respuesta>("respuesta");
+    using B = Plataforma::Botones;
+    using R = Plataforma::Respuesta;
+    QTest::newRow("Yes/No/Cancel, Escape") << B::SiNoCancelar << false << R::Cancelar;
+    QTest::newRow("Yes/No/Cancel, close box") << B::SiNoCancelar << true << R::Cancelar;
+    QTest::newRow("Yes/No, Escape") << B::SiNo << false << R::No;
+    QTest::newRow("Yes/No, close box") << B::SiNo << true << R::No;
+    QTest::newRow("Abort/Retry/Ignore, Escape") << B::AnularReintentarOmitir << false << R::Aceptar;
+    QTest::newRow("Abort/Retry/Ignore, close box") << B::AnularReintentarOmitir << true << R::Aceptar;
+}
+
+void TestControles::escapeAndTheCloseBoxChangeNothing()
+{
+    QFETCH(Plataforma::Botones, botones);
+    QFETCH(bool, cierre);
+    QFETCH(Plataforma::Respuesta, respuesta);
+    bool seQuedo = false;
+    // Runs inside the box's own event loop: Escape as a keyboard gives it, or the close request of the window
+    // system; then, if the box is still up, a click on Retry.
+    QTimer::singleShot(0, [&] {
+        auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(caja);
+        if (cierre)
+            caja->windowHandle()->close();
+        else
+            QTest::keyClick(caja->focusWidget() ? caja->focusWidget() : caja, Qt::Key_Escape);
+        QCoreApplication::processEvents();
+        seQuedo = caja->isVisible();
+        if (seQuedo)
+            caja->button(QMessageBox::Retry)->click();
+    });
+    PlataformaQt plataforma;
+    const Plataforma::Respuesta dada =
+        plataforma.Mensaje(QStringLiteral("¿Continuar?"), QStringLiteral("Prueba"), botones, Plataforma::Icono::Error);
+    QCOMPARE(seQuedo, respuesta == Plataforma::Respuesta::Aceptar);
+    QCOMPARE(dada, seQuedo ? Plataforma::Respuesta::Reintentar : respuesta);
 }
 
 QTEST_MAIN(TestControles)

@@ -2,8 +2,11 @@
 #include "apoyo/util.h"
 #include "ui/controles/cajatexto.h"
 
+#include <QApplication>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QProxyStyle>
+#include <QPushButton>
 #include <QTest>
 
 using Respuesta = Plataforma::Respuesta;
@@ -25,10 +28,13 @@ BaseConocimiento BaseSiete()
 }
 
 enum class Estado { FueraDeJuego, EnJuego, Aprendiendo, BaseLlena };
+// How the buttons take the focus: on a click, by Tab only because the style says so, or forced to Tab only.
+enum class Foco { AlPulsar, EstiloSoloTab, SoloTab };
 
 } // namespace
 
 Q_DECLARE_METATYPE(Estado)
+Q_DECLARE_METATYPE(Foco)
 
 class TestEdicion : public PruebaDeVentana
 {
@@ -55,7 +61,8 @@ private slots:
     void showingALineChangesNoColourAndNoFlag();
     void clickingTheNumberBoxSelectsTheWholeNumber();
     void browserGoesOnFromWhereTheGameStopped();
-    void anEditedLineReachesTheSavedFile();
+    void anEditReachesTheDocumentBeforeACommand_data();
+    void anEditReachesTheDocumentBeforeACommand();
 
 private:
     CajaTexto *Caja(const QString &nombre) const { return ventana->findChild<CajaTexto *>(nombre); }
@@ -161,9 +168,9 @@ void TestEdicion::deletingAndPastingTypeNoCharacter()
     caja->insertPlainText(QStringLiteral(" pegado"));
     QVERIFY(!ventana->Modificado);
     Salir(caja);
-    // The change is still stored when the box is left.
+    // The change is stored when the box is left, and the document then counts as changed: "Salir" must ask.
     QCOMPARE(ventana->Base.TextoLinea[1], QStringLiteral("ínea 1 pegado"));
-    QVERIFY(!ventana->Modificado);
+    QVERIFY(ventana->Modificado);
 }
 
 void TestEdicion::leavingABoxCommitsItsText_data()
@@ -180,6 +187,7 @@ void TestEdicion::leavingABoxCommitsItsText_data()
     QTest::newRow("Pregunta learning") << "txtPreguntaUsr" << Estado::Aprendiendo << "linea" << true;
     QTest::newRow("Pregunta in the full hold") << "txtPreguntaUsr" << Estado::BaseLlena << "linea" << true;
     QTest::newRow("Objeto 1 stores nothing") << "txtObjeto1" << Estado::FueraDeJuego << "linea" << false;
+    QTest::newRow("a visit stores the same text") << "txtPreguntaUsr" << Estado::FueraDeJuego << "linea" << true;
 }
 
 void TestEdicion::leavingABoxCommitsItsText()
@@ -190,19 +198,21 @@ void TestEdicion::leavingABoxCommitsItsText()
     QFETCH(bool, guarda);
     Mostrar();
     Poner(estado);
-    const QString texto = QTest::currentDataTag() == QLatin1String("empty Tipo de objeto")
-                              ? QString()
-                              : QStringLiteral("nuevo, \r\ntexto");
     const QString antes = campo == "TipoObjeto"        ? ventana->Base.TipoObjeto
                           : campo == "Caracteristicas" ? ventana->Base.Caracteristicas
                                                        : ventana->Base.TextoLinea[ventana->LineaActual];
+    const QString texto = QTest::currentDataTag() == QLatin1String("empty Tipo de objeto") ? QString()
+                          : QTest::currentDataTag() == QLatin1String("a visit stores the same text")
+                              ? antes
+                              : QStringLiteral("nuevo, \r\ntexto");
     Caja(caja)->PonerTexto(texto);
     Salir(Caja(caja));
     const QString ahora = campo == "TipoObjeto"        ? ventana->Base.TipoObjeto
                           : campo == "Caracteristicas" ? ventana->Base.Caracteristicas
                                                        : ventana->Base.TextoLinea[ventana->LineaActual];
     QCOMPARE(ahora, guarda ? texto : antes);
-    QVERIFY(!ventana->Modificado);
+    // Storing a text other than the one stored changes the document; a visit that stores the same does not.
+    QCOMPARE(ventana->Modificado, ahora != antes);
     QCOMPARE(guion->mensajes.size(), estado == Estado::BaseLlena ? 1 : 0);
 }
 
@@ -246,6 +256,8 @@ void TestEdicion::textsAreCutTo32766Characters_data()
     // A line break counts two characters; one cut in half goes as a whole.
     QTest::newRow("line break across the limit")
         << largo.left(32765) + QStringLiteral("\r\nx") << largo.left(32765) << false;
+    QTest::newRow("a lone CR at the limit stays")
+        << largo.left(32765) + QStringLiteral("\rx") << largo.left(32765) + QStringLiteral("\r") << false;
 }
 
 void TestEdicion::textsAreCutTo32766Characters()
@@ -427,24 +439,74 @@ void TestEdicion::browserGoesOnFromWhereTheGameStopped()
     QCOMPARE(ventana->LineaActual, qint16(5));
 }
 
-void TestEdicion::anEditedLineReachesTheSavedFile()
+void TestEdicion::anEditReachesTheDocumentBeforeACommand_data()
 {
+    QTest::addColumn<Foco>("foco");
+    QTest::addColumn<QString>("boton");
+    QTest::newRow("Guardar") << Foco::AlPulsar << "cmdGuardar";
+    QTest::newRow("Guardar, a style whose buttons take the focus by Tab") << Foco::EstiloSoloTab << "cmdGuardar";
+    QTest::newRow("Guardar, buttons forced to take the focus by Tab") << Foco::SoloTab << "cmdGuardar";
+    QTest::newRow("Salir after Delete, buttons forced to Tab") << Foco::SoloTab << "cmdSalir";
+    QTest::newRow("> after an unchecked number, buttons forced to Tab") << Foco::SoloTab << "cmdArrDer";
+}
+
+void TestEdicion::anEditReachesTheDocumentBeforeACommand()
+{
+    QFETCH(Foco, foco);
+    QFETCH(QString, boton);
+    // Some styles (the macOS one) give push buttons the focus by Tab only, so that a click leaves it in the box.
+    class EstiloSoloTab : public QProxyStyle
+    {
+    public:
+        int styleHint(StyleHint pista, const QStyleOption *opcion, const QWidget *control,
+                      QStyleHintReturn *retorno) const override
+        {
+            return pista == SH_Button_FocusPolicy ? int(Qt::TabFocus)
+                                                  : QProxyStyle::styleHint(pista, opcion, control, retorno);
+        }
+    };
+    const QString estiloAntes = QApplication::style()->name();
+    if (foco == Foco::EstiloSoloTab) {
+        QApplication::setStyle(new EstiloSoloTab);
+        prueba->Reiniciar(guion->carpeta);
+        ventana = prueba->ventana.get();
+        guion = prueba->plataforma.get();
+        QApplication::setStyle(estiloAntes);
+    }
+    if (foco == Foco::SoloTab)
+        for (QPushButton *control : ventana->findChildren<QPushButton *>())
+            control->setFocusPolicy(Qt::TabFocus);
     Mostrar();
     const QString ruta = QDir::toNativeSeparators(prueba->carpeta.filePath(QStringLiteral("siete.tvo")));
     Poner(Estado::FueraDeJuego);
     ventana->RutaArch = ruta;
     ventana->EsArchivoNuevo = false;
-    Registro()->setText(QStringLiteral("5"));
-    QTest::keyClick(Registro(), Qt::Key_Return);
-    CajaTexto *caja = Caja("txtPreguntaUsr");
+    QWidget *caja = boton == "cmdArrDer" ? static_cast<QWidget *>(Registro()) : Caja("txtPreguntaUsr");
     caja->setFocus(Qt::MouseFocusReason);
-    caja->selectAll();
-    QTest::keyClicks(caja, QStringLiteral("Es corregida?"));
-    QVERIFY(ventana->Modificado);
-    // Clicking "Guardar" leaves the box first, which stores the text.
-    QTest::mouseClick(Control("cmdGuardar"), Qt::LeftButton);
-    QVERIFY(LeerBytes(ruta).contains("\r\n5,6,7,\"Es corregida?\"\r\n"));
-    QVERIFY(!ventana->Modificado);
+    if (boton == "cmdGuardar") {
+        Caja("txtPreguntaUsr")->selectAll();
+        QTest::keyClicks(caja, QStringLiteral("Es corregida?"));
+    } else if (boton == "cmdSalir") {
+        QTest::keyClick(caja, Qt::Key_Delete);
+        guion->ResponderMensaje(Respuesta::Cancelar);
+    } else {
+        Registro()->selectAll();
+        QTest::keyClicks(caja, QStringLiteral("500"));
+    }
+    QTest::mouseClick(Control(qPrintable(boton)), Qt::LeftButton);
+    // A click gives a button the focus, whatever the style, unless a button was made to refuse it.
+    QCOMPARE(QApplication::focusWidget() == Control(qPrintable(boton)), foco != Foco::SoloTab);
+    if (boton == "cmdGuardar") {
+        QVERIFY(LeerBytes(ruta).contains("\r\n1,2,3,\"Es corregida?\"\r\n"));
+        QVERIFY(!ventana->Modificado);
+    } else if (boton == "cmdSalir") {
+        // The deletion was stored, so the document changed and "Salir" asked.
+        QCOMPARE(ventana->Base.TextoLinea[1], QStringLiteral("ínea 1"));
+        QVERIFY(!guion->terminado);
+    } else {
+        // 500 is no line: the box gets 1 back, and ">" steps from there.
+        QCOMPARE(ventana->LineaActual, qint16(2));
+    }
 }
 
 QTEST_MAIN(TestEdicion)

@@ -2,6 +2,7 @@
 #include "apoyo/util.h"
 #include "ui/controles/cajatexto.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -26,6 +27,17 @@ BaseConocimiento BaseDe(int numLineas)
     for (int k = 2; k <= std::min(numLineas, BaseConocimiento::MaxLineas); ++k)
         base.TextoLinea[k] = QStringLiteral("objeto %1").arg(k);
     return base;
+}
+
+// The contrast ratio of two colours, as accessibility guidelines measure it: from 1 to 21.
+double Contraste(const QColor &a, const QColor &b)
+{
+    const auto luminancia = [](const QColor &color) {
+        const auto lineal = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lineal(color.redF()) + 0.7152 * lineal(color.greenF()) + 0.0722 * lineal(color.blueF());
+    };
+    const double la = luminancia(a), lb = luminancia(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 } // namespace
@@ -54,6 +66,7 @@ private slots:
     void aPastedQuoteStopsTheLearningStep_data();
     void aPastedQuoteStopsTheLearningStep();
     void teachesFiveObjectsAndPlaysToEachOfThem();
+    void everyColouredControlReadsOnADarkDesktop();
 
 private:
     QString Texto(const char *caja) const { return Control<CajaTexto>(caja)->Texto(); }
@@ -446,6 +459,52 @@ void TestJuego::teachesFiveObjectsAndPlaysToEachOfThem()
         QCOMPARE(FondoBGR(Control("txtPreguntaUsr")), Verde);
     }
     QVERIFY(guion->mensajes.isEmpty());
+}
+
+// A dark desktop theme gives light text; every background the program sets is light, so it sets its text too.
+void TestJuego::everyColouredControlReadsOnADarkDesktop()
+{
+    QPalette oscura;
+    for (const auto rol : {QPalette::Window, QPalette::Base, QPalette::Button})
+        oscura.setColor(rol, QColor(0x30, 0x30, 0x30));
+    for (const auto rol : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        oscura.setColor(rol, QColor(0xee, 0xee, 0xee));
+    oscura.setColor(QPalette::Disabled, QPalette::Text, QColor(0x90, 0x90, 0x90));
+    oscura.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x90, 0x90, 0x90));
+    const QPalette antes = QApplication::palette();
+    QApplication::setPalette(oscura);
+    prueba->Reiniciar(guion->carpeta);
+    ventana = prueba->ventana.get();
+    guion = prueba->plataforma.get();
+
+    const auto verificar = [this](const char *estado) {
+        for (const char *nombre : {"txtObjeto1", "txtObjeto2", "txtPreguntaUsr", "txtRegistro", "txtValorSi",
+                                   "txtValorNo", "lblTituloTvo", "lblNomArchTvo"}) {
+            const QWidget *control = Control(nombre);
+            const bool etiqueta = qobject_cast<const QLabel *>(control);
+            for (const auto grupo :
+                 control->isEnabled() ? QList{QPalette::Active, QPalette::Inactive} : QList{QPalette::Disabled}) {
+                const double contraste =
+                    Contraste(control->palette().color(grupo, etiqueta ? QPalette::WindowText : QPalette::Text),
+                              control->palette().color(grupo, etiqueta ? QPalette::Window : QPalette::Base));
+                QVERIFY2(contraste >= 4.5, qPrintable(QStringLiteral("%1 while %2: contrast %3")
+                                                          .arg(QLatin1String(nombre), QLatin1String(estado))
+                                                          .arg(contraste)));
+            }
+        }
+    };
+    verificar("learning");
+    prueba->Cargar(BaseDe(3));
+    verificar("out of play");
+    Jugar("");
+    verificar("at a question");
+    prueba->Pulsar("cmdSi");
+    verificar("at a guess");
+    prueba->Pulsar("cmdSi");
+    verificar("confirmed");
+    Jugar("SN");
+    verificar("learning after a wrong guess");
+    QApplication::setPalette(antes);
 }
 
 QTEST_MAIN(TestJuego)

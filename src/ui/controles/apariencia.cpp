@@ -38,6 +38,12 @@ void PonerFondo(QWidget *control, quint32 bgr)
     const bool esEtiqueta = qobject_cast<QLabel *>(control) != nullptr;
     QPalette paleta = control->palette();
     paleta.setColor(esEtiqueta ? QPalette::Window : QPalette::Base, ColorBGR(bgr));
+    // Every background of the program's is light: its text is black whatever the desktop's theme, as on a
+    // classic light desktop, and a disabled control's dimmed text stays dark enough to read.
+    const auto texto = esEtiqueta ? QPalette::WindowText : QPalette::Text;
+    paleta.setColor(QPalette::Active, texto, ColorBGR(Color::Negro));
+    paleta.setColor(QPalette::Inactive, texto, ColorBGR(Color::Negro));
+    paleta.setColor(QPalette::Disabled, texto, ColorBGR(Color::TextoAtenuado));
     control->setPalette(paleta);
     control->setAutoFillBackground(esEtiqueta);
 }
@@ -45,7 +51,7 @@ void PonerFondo(QWidget *control, quint32 bgr)
 void PonerColorTexto(QWidget *control, quint32 bgr)
 {
     QPalette paleta = control->palette();
-    // A disabled box keeps the toolkit's dimmed text.
+    // A disabled box keeps its dimmed text.
     paleta.setColor(QPalette::Active, QPalette::Text, ColorBGR(bgr));
     paleta.setColor(QPalette::Inactive, QPalette::Text, ColorBGR(bgr));
     control->setPalette(paleta);

@@ -16,12 +16,15 @@ constexpr quint32 MagentaClaro = 0xFFC0FF;
 constexpr quint32 GrisClaro = 0xE0E0E0;
 constexpr quint32 AzulClaro = 0xFFC0C0;
 constexpr quint32 Negro = 0x000000;
+// The text of a disabled control on a light background: dimmed, and still readable.
+constexpr quint32 TextoAtenuado = 0x606060;
 } // namespace Color
 
 QColor ColorBGR(quint32 bgr);
 
-// Background of a text box (its base) or of a label (its window), in every state of the control. The colour's
-// meaning ("pregunta", "objeto adivinado", "acertado") becomes the control's accessible description.
+// Background of a text box (its base) or of a label (its window), in every state of the control, with a text
+// colour that reads on it. The colour's meaning ("pregunta", "objeto adivinado", "acertado") becomes the control's
+// accessible description.
 void PonerFondo(QWidget *control, quint32 bgr);
 void PonerColorTexto(QWidget *control, quint32 bgr);
 

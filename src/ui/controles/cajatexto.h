@@ -2,8 +2,10 @@
 
 #include <QPlainTextEdit>
 
-// A multi-line text box with a vertical scroll bar that wraps at word boundaries. Its text is exchanged with
-// the knowledge base with CR LF line breaks, so that a line break counts as two characters.
+// A multi-line text box with a vertical scroll bar that wraps at word boundaries. It gives back exactly the
+// text it was given, changed only by what the user typed or pasted: every character as it is (a no-break space
+// stays one), each line break that came with the text as it came (CR LF, a lone CR or a lone LF), and a line
+// break the user typed as CR LF, so that it counts as two characters.
 class CajaTexto : public QPlainTextEdit
 {
     Q_OBJECT
@@ -28,6 +30,16 @@ protected:
     void focusOutEvent(QFocusEvent *evento) override;
 
 private:
+    void SeguirCambio();
+
+    // The text as given, and whether the user changed it since.
+    QString dado;
+    bool editado = false;
+    bool poniendoTexto = false;
+    // The document's characters as of the last change, each line break one paragraph separator, and the line
+    // break that each separator stands for, in order.
+    QString crudo;
+    QStringList saltos;
     bool enLostFocus = false;
     bool salioConRaton = false;
 };

@@ -236,26 +236,34 @@ void frmElTarvo::NombrarParaLectoresDePantalla()
 
 void frmElTarvo::ConectarEventos()
 {
-    connect(cmdJugar, &QPushButton::clicked, this, &frmElTarvo::cmdJugar_Click);
-    connect(cmdSi, &QPushButton::clicked, this, &frmElTarvo::cmdSi_Click);
-    connect(cmdNo, &QPushButton::clicked, this, &frmElTarvo::cmdNo_Click);
-    connect(cmdParar, &QPushButton::clicked, this, &frmElTarvo::cmdParar_Click);
-    connect(cmdTvoDeDisco, &QPushButton::clicked, this, &frmElTarvo::cmdTvoDeDisco_Click);
-    connect(cmdGuardar, &QPushButton::clicked, this, &frmElTarvo::cmdGuardar_Click);
-    connect(cmdGuardarComo, &QPushButton::clicked, this, &frmElTarvo::cmdGuardarComo_Click);
-    connect(cmdSalir, &QPushButton::clicked, this, &frmElTarvo::cmdSalir_Click);
-    connect(cmdCrearArchTvo, &QPushButton::clicked, this, &frmElTarvo::cmdCrearArchTvo_Click);
-    connect(cmdAyuda, &QPushButton::clicked, this, &frmElTarvo::cmdAyuda_Click);
-    connect(cmdVocab, &QPushButton::clicked, this, &frmElTarvo::cmdVocab_Click);
-
-    const std::pair<CajaTexto *, std::pair<void (frmElTarvo::*)(int &), void (frmElTarvo::*)()>> cajas[] = {
-        {txtTipoObjeto, {&frmElTarvo::txtTipoObjeto_KeyPress, &frmElTarvo::txtTipoObjeto_LostFocus}},
-        {txtCarac, {&frmElTarvo::txtCarac_KeyPress, &frmElTarvo::txtCarac_LostFocus}},
-        {txtObjeto1, {&frmElTarvo::txtObjeto1_KeyPress, &frmElTarvo::txtObjeto1_LostFocus}},
-        {txtObjeto2, {&frmElTarvo::txtObjeto2_KeyPress, &frmElTarvo::txtObjeto2_LostFocus}},
-        {txtPreguntaUsr, {&frmElTarvo::txtPreguntaUsr_KeyPress, &frmElTarvo::txtPreguntaUsr_LostFocus}},
+    const std::pair<QPushButton *, void (frmElTarvo::*)()> botones[] = {
+        {cmdJugar, &frmElTarvo::cmdJugar_Click},
+        {cmdSi, &frmElTarvo::cmdSi_Click},
+        {cmdNo, &frmElTarvo::cmdNo_Click},
+        {cmdParar, &frmElTarvo::cmdParar_Click},
+        {cmdTvoDeDisco, &frmElTarvo::cmdTvoDeDisco_Click},
+        {cmdGuardar, &frmElTarvo::cmdGuardar_Click},
+        {cmdGuardarComo, &frmElTarvo::cmdGuardarComo_Click},
+        {cmdSalir, &frmElTarvo::cmdSalir_Click},
+        {cmdCrearArchTvo, &frmElTarvo::cmdCrearArchTvo_Click},
+        {cmdAyuda, &frmElTarvo::cmdAyuda_Click},
+        {cmdVocab, &frmElTarvo::cmdVocab_Click},
+        {cmdArrFirst, &frmElTarvo::cmdArrFirst_Click},
+        {cmdArrIzq, &frmElTarvo::cmdArrIzq_Click},
+        {cmdArrDer, &frmElTarvo::cmdArrDer_Click},
+        {cmdArrLast, &frmElTarvo::cmdArrLast_Click},
     };
-    for (const auto &[caja, manejadores] : cajas) {
+    for (const auto &[boton, manejador] : botones) {
+        // A click takes the focus, and with it the box's leave step, on every style (some give buttons the
+        // focus only by Tab). An access key or a style that still keeps it away leaves the step to the command.
+        boton->setFocusPolicy(Qt::StrongFocus);
+        connect(boton, &QPushButton::clicked, this, [this, manejador = manejador] {
+            if (CompletarEdicion())
+                (this->*manejador)();
+        });
+    }
+
+    for (const auto &[caja, manejadores] : ManejadoresDeCajas()) {
         connect(caja, &CajaTexto::KeyPress, this, manejadores.first);
         connect(caja, &CajaTexto::LostFocus, this, [this, salir = manejadores.second] { AlSalir(salir); });
     }
@@ -264,8 +272,32 @@ void frmElTarvo::ConectarEventos()
     connect(txtRegistro, &CajaRegistro::Validate, this, [this] { AlSalir(&frmElTarvo::txtRegistro_Validate); });
     connect(txtRegistro, &CajaRegistro::GotFocus, this, &frmElTarvo::txtRegistro_GotFocus);
     connect(txtRegistro, &CajaRegistro::Click, this, &frmElTarvo::txtRegistro_Click);
-    connect(cmdArrFirst, &QPushButton::clicked, this, &frmElTarvo::cmdArrFirst_Click);
-    connect(cmdArrIzq, &QPushButton::clicked, this, &frmElTarvo::cmdArrIzq_Click);
-    connect(cmdArrDer, &QPushButton::clicked, this, &frmElTarvo::cmdArrDer_Click);
-    connect(cmdArrLast, &QPushButton::clicked, this, &frmElTarvo::cmdArrLast_Click);
+}
+
+std::array<std::pair<CajaTexto *, frmElTarvo::ManejadoresCaja>, 5> frmElTarvo::ManejadoresDeCajas()
+{
+    return {{
+        {txtTipoObjeto, {&frmElTarvo::txtTipoObjeto_KeyPress, &frmElTarvo::txtTipoObjeto_LostFocus}},
+        {txtCarac, {&frmElTarvo::txtCarac_KeyPress, &frmElTarvo::txtCarac_LostFocus}},
+        {txtObjeto1, {&frmElTarvo::txtObjeto1_KeyPress, &frmElTarvo::txtObjeto1_LostFocus}},
+        {txtObjeto2, {&frmElTarvo::txtObjeto2_KeyPress, &frmElTarvo::txtObjeto2_LostFocus}},
+        {txtPreguntaUsr, {&frmElTarvo::txtPreguntaUsr_KeyPress, &frmElTarvo::txtPreguntaUsr_LostFocus}},
+    }};
+}
+
+bool frmElTarvo::CompletarEdicion()
+{
+    QWidget *foco = focusWidget();
+    if (foco == txtRegistro) {
+        txtRegistro_Validate();
+        return true;
+    }
+    for (const auto &[caja, manejadores] : ManejadoresDeCajas()) {
+        if (foco == caja) {
+            edicionRechazada = false;
+            (this->*manejadores.second)();
+            return !edicionRechazada;
+        }
+    }
+    return true;
 }

@@ -8,6 +8,9 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <array>
+#include <utility>
+
 class BotonGrafico;
 class CajaRegistro;
 class CajaTexto;
@@ -176,6 +179,8 @@ private:
     bool AceptarTextoAlSalir(CajaTexto *caja);
     // Runs a focus-leave handler unless the focus is only being given back to a box that refused its text.
     void AlSalir(void (frmElTarvo::*manejador)());
+    // Stores a box's text into the document; a text that differs from the one stored marks it as changed.
+    void Almacenar(QString &destino, const QString &texto);
     void BotonNavegador(qint16 linea);
 
     // --- Construction (ui/main/frmeltarvo.cpp) ---
@@ -184,6 +189,12 @@ private:
     void CrearColumnaDerecha();
     void OrdenarTabulacion();
     void ConectarEventos();
+    using ManejadoresCaja = std::pair<void (frmElTarvo::*)(int &), void (frmElTarvo::*)()>;
+    // The key and leave handlers of each of the five text boxes.
+    std::array<std::pair<CajaTexto *, ManejadoresCaja>, 5> ManejadoresDeCajas();
+    // Runs the leave step of the box that still holds the focus, before a command acts on the document; false
+    // when the box refused its text.
+    bool CompletarEdicion();
     void NombrarParaLectoresDePantalla();
 
     Plataforma &plataforma;
@@ -192,6 +203,8 @@ private:
     // Set when the user chose to end the program: every command stops where it stands.
     bool terminando = false;
     bool devolviendoFoco = false;
+    // Set by a leave step that refused the box's text.
+    bool edicionRechazada = false;
     // Each exists at most once, from its first opening until it is closed.
     QPointer<frmAyuda> ventanaAyuda;
     QPointer<frmVocab> ventanaVocab;
