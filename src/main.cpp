@@ -1,5 +1,6 @@
-#include "plataforma/plataformaqt.h"
+#include "commands/modelo.h"
 #include "ui/main/frmeltarvo.h"
+#include "ui/main/plataformaqt.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -13,7 +14,8 @@ int main(int argc, char *argv[])
     if (traductor.load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traductor);
     PlataformaQt plataforma;
-    frmElTarvo ventana(plataforma);
+    ModeloElTarvo modelo(plataforma);
+    frmElTarvo ventana(modelo);
     ventana.show();
     return QApplication::exec();
 }

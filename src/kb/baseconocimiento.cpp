@@ -33,3 +33,12 @@ QString TextoObjetosContenidos(qint16 numLineas)
     const QString signo = objetos < 0 ? QString() : QStringLiteral(" ");
     return QStringLiteral("El archivo tvo contiene ") + signo + QString::number(objetos) + QStringLiteral(" objetos");
 }
+
+QString CortarTexto(const QString &texto, Corte corte)
+{
+    constexpr int Max = BaseConocimiento::MaxTexto;
+    if (texto.size() <= Max)
+        return texto;
+    const bool parteUnSalto = corte == Corte::SinPartirSaltos && texto.at(Max - 1) == u'\r' && texto.at(Max) == u'\n';
+    return texto.left(parteUnSalto ? Max - 1 : Max);
+}

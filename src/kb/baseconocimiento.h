@@ -35,6 +35,11 @@ struct BaseConocimiento {
     QString Texto(int linea) const;
 };
 
+// A text cut to its first 32766 characters, as a file holds it; Corte::SinPartirSaltos also drops the CR of a
+// CR LF pair that the cut would split, as a text box does, where a line break counts as two characters.
+enum class Corte { Exacto, SinPartirSaltos };
+QString CortarTexto(const QString &texto, Corte corte = Corte::Exacto);
+
 // The caption of the object-count label: floor(NumLineas / 2) + 1 in signed-number form, which puts a
 // blank before a number that is not negative ("El archivo tvo contiene  2 objetos" for 3 lines).
 QString TextoObjetosContenidos(qint16 numLineas);

@@ -11,12 +11,6 @@
 
 namespace {
 
-void CortarTexto(QString &texto)
-{
-    if (texto.size() > BaseConocimiento::MaxTexto)
-        texto.truncate(BaseConocimiento::MaxTexto);
-}
-
 QByteArray Registro(int campo1, int campo2, int campo3, const QString &texto)
 {
     QByteArray registro =
@@ -89,8 +83,8 @@ int GuardarBytes(const QList<QByteArray> &partes, const QString &ruta)
 
 QList<QByteArray> CodificadorTvo::Codificar(BaseConocimiento &base)
 {
-    CortarTexto(base.TipoObjeto);
-    CortarTexto(base.Caracteristicas);
+    base.TipoObjeto = CortarTexto(base.TipoObjeto);
+    base.Caracteristicas = CortarTexto(base.Caracteristicas);
     const int ultima = std::clamp<int>(base.NumLineas, 0, BaseConocimiento::MaxLineas);
     QList<QByteArray> registros;
     registros.reserve(3 + ultima);
@@ -99,7 +93,7 @@ QList<QByteArray> CodificadorTvo::Codificar(BaseConocimiento &base)
     if (lineas.size() < static_cast<size_t>(ultima))
         lineas.resize(ultima);
     for (int k = 1; k <= ultima; ++k) {
-        CortarTexto(base.TextoLinea[k]);
+        base.TextoLinea[k] = CortarTexto(base.TextoLinea[k]);
         Linea &linea = lineas[k - 1];
         if (linea.registro.isEmpty() || linea.valorSi != base.ValorSi[k] || linea.valorNo != base.ValorNo[k] ||
             !MismoTexto(base.TextoLinea[k], linea.texto))

@@ -7,7 +7,6 @@
 #include <QTextEdit>
 
 namespace {
-constexpr int TwipsPorPixel = 15;
 constexpr int MargenAncho = 125;
 constexpr int MargenAlto = 540;
 } // namespace

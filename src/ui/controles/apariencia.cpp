@@ -3,10 +3,6 @@
 #include <QLabel>
 #include <QWidget>
 
-namespace {
-constexpr int TwipsPorPixel = 15;
-}
-
 QColor ColorBGR(quint32 bgr)
 {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
@@ -46,15 +42,6 @@ void PonerFondo(QWidget *control, quint32 bgr)
     paleta.setColor(QPalette::Disabled, texto, ColorBGR(Color::TextoAtenuado));
     control->setPalette(paleta);
     control->setAutoFillBackground(esEtiqueta);
-}
-
-void PonerColorTexto(QWidget *control, quint32 bgr)
-{
-    QPalette paleta = control->palette();
-    // A disabled box keeps its dimmed text.
-    paleta.setColor(QPalette::Active, QPalette::Text, ColorBGR(bgr));
-    paleta.setColor(QPalette::Inactive, QPalette::Text, ColorBGR(bgr));
-    control->setPalette(paleta);
 }
 
 QRect RectanguloTwips(int izquierda, int arriba, int ancho, int alto)

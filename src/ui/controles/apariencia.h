@@ -26,7 +26,7 @@ QColor ColorBGR(quint32 bgr);
 // colour that reads on it. The colour's meaning ("pregunta", "objeto adivinado", "acertado") becomes the control's
 // accessible description.
 void PonerFondo(QWidget *control, quint32 bgr);
-void PonerColorTexto(QWidget *control, quint32 bgr);
 
 // Lengths of the layout are twips: 15 twips are one logical pixel.
+constexpr int TwipsPorPixel = 15;
 QRect RectanguloTwips(int izquierda, int arriba, int ancho, int alto);

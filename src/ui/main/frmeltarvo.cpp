@@ -6,12 +6,14 @@
 #include "ui/controles/cajaregistro.h"
 #include "ui/controles/cajatexto.h"
 #include "ui/controles/iconodiferido.h"
+#include "ui/controles/tragarpulsacion.h"
 #include "ui/controles/visorarchivo.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QStyle>
 
 namespace {
@@ -31,13 +33,6 @@ QGroupBox *CrearMarco(QWidget *contenedor, const char *nombre, QRect twips, cons
     auto *marco = Crear<QGroupBox>(contenedor, nombre, twips);
     marco->setTitle(titulo);
     return marco;
-}
-
-CajaTexto *CrearCaja(QWidget *contenedor, const char *nombre, QRect twips, const QString &texto)
-{
-    auto *caja = Crear<CajaTexto>(contenedor, nombre, twips);
-    caja->PonerTexto(texto);
-    return caja;
 }
 
 // The layout was drawn for a narrower dialog font than most toolkits have: a caption that would not fit its
@@ -72,13 +67,12 @@ QLabel *CrearEtiqueta(QWidget *contenedor, const char *nombre, QRect twips, cons
     return etiqueta;
 }
 
-template <typename Caja = QLineEdit>
-Caja *CrearCajaNumero(QWidget *contenedor, const char *nombre, QRect twips, quint32 fondo)
+template <typename Numero = QLineEdit>
+Numero *CrearCajaNumero(QWidget *contenedor, const char *nombre, QRect twips, quint32 fondo)
 {
-    auto *caja = Crear<Caja>(contenedor, nombre, twips);
+    auto *caja = Crear<Numero>(contenedor, nombre, twips);
     caja->setText(QStringLiteral("0"));
     PonerFondo(caja, fondo);
-    PonerColorTexto(caja, Color::Negro);
     return caja;
 }
 
@@ -112,12 +106,36 @@ QIcon IconoDelEstilo(QStyle::StandardPixmap dibujo)
     return IconoDiferido([dibujo] { return QApplication::style()->standardIcon(dibujo); });
 }
 
+// Creates the window on first use; a window already open is only brought to the front, as it stands.
+template <typename Ventana> void MostrarVentana(QPointer<Ventana> &ventana)
+{
+    if (!ventana)
+        ventana = new Ventana;
+    ventana->show();
+    ventana->raise();
+    ventana->activateWindow();
+}
+
+quint32 ColorDe(Fondo fondo)
+{
+    switch (fondo) {
+    case Fondo::Pregunta:
+        return Color::AmarilloClaro;
+    case Fondo::Adivinado:
+        return Color::RojoClaro;
+    case Fondo::Acertado:
+        return Color::VerdeClaro;
+    case Fondo::Otro:
+        break;
+    }
+    return Color::Blanco;
+}
+
 } // namespace
 
-frmElTarvo::frmElTarvo(Plataforma &plataforma, QWidget *padre) : QWidget(padre), plataforma(plataforma)
+frmElTarvo::frmElTarvo(ModeloElTarvo &modelo, QWidget *padre) : QWidget(padre), modelo(modelo)
 {
     setObjectName(QStringLiteral("frmElTarvo"));
-    setWindowTitle(QStringLiteral("El Tarvo"));
     setWindowIcon(IconoPrograma());
     setFixedSize(RectanguloTwips(0, 0, 9660, 7320).size());
     // The layout was drawn for an 8-point dialog font: the toolkit's own family at that size keeps every
@@ -129,10 +147,11 @@ frmElTarvo::frmElTarvo(Plataforma &plataforma, QWidget *padre) : QWidget(padre),
     CrearColumnaCentral();
     CrearColumnaDerecha();
     OrdenarTabulacion();
-    ConectarEventos();
     NombrarParaLectoresDePantalla();
     txtObjeto1->setFocus();
-    Form_Load();
+    ConectarEventos();
+    modelo.Form_Load();
+    MostrarTodo();
 }
 
 frmElTarvo::~frmElTarvo()
@@ -144,23 +163,19 @@ frmElTarvo::~frmElTarvo()
 void frmElTarvo::CrearColumnaIzquierda()
 {
     fraObjeto1 = CrearMarco(this, "fraObjeto1", {0, 0, 3375, 1695}, QStringLiteral("Objeto 1 (nuevo)"));
-    txtObjeto1 = CrearCaja(fraObjeto1, "txtObjeto1", {120, 240, 3135, 1335},
-                           QStringLiteral("Objeto #1 - Escriba aquí el primer objeto (Escriba aquí el objeto "
-                                          "pensado)\r\n"));
+    txtObjeto1 = Crear<CajaTexto>(fraObjeto1, "txtObjeto1", {120, 240, 3135, 1335});
     fraObjeto2 = CrearMarco(this, "fraObjeto2", {0, 1680, 3375, 1695}, QStringLiteral("Objeto 2"));
-    txtObjeto2 = CrearCaja(fraObjeto2, "txtObjeto2", {120, 240, 3135, 1335}, QString());
+    txtObjeto2 = Crear<CajaTexto>(fraObjeto2, "txtObjeto2", {120, 240, 3135, 1335});
     fraPreguntaUsr = CrearMarco(this, "fraPreguntaUsr", {0, 3360, 3375, 1695}, QStringLiteral("Pregunta / Edición"));
-    txtPreguntaUsr = CrearCaja(fraPreguntaUsr, "txtPreguntaUsr", {120, 240, 3135, 1335}, QString());
-    lblTituloTvo =
-        CrearEtiqueta(this, "lblTituloTvo", {0, 5160, 3375, 255}, QStringLiteral("El archivo tvo contiene 0 objetos"));
+    txtPreguntaUsr = Crear<CajaTexto>(fraPreguntaUsr, "txtPreguntaUsr", {120, 240, 3135, 1335});
+    lblTituloTvo = CrearEtiqueta(this, "lblTituloTvo", {0, 5160, 3375, 255}, QString());
     PonerFondo(lblTituloTvo, Color::AzulClaro);
-    txtTipoObjeto = CrearCaja(this, "txtTipoObjeto", {0, 5535, 3375, 1665}, QStringLiteral("Objeto"));
+    txtTipoObjeto = Crear<CajaTexto>(this, "txtTipoObjeto", {0, 5535, 3375, 1665});
 }
 
 void frmElTarvo::CrearColumnaCentral()
 {
     RichTextBox1 = Crear<VisorArchivo>(this, "RichTextBox1", {3480, 120, 4455, 3255});
-    RichTextBox1->MostrarBytes({QByteArrayLiteral("RichTextBox1")});
     cmdArrFirst = CrearBoton(this, "cmdArrFirst", {3480, 3480, 450, 255}, QStringLiteral("| <"));
     cmdArrIzq = CrearBoton(this, "cmdArrIzq", {4125, 3480, 450, 255}, QStringLiteral("<"));
     lblL = CrearEtiqueta(this, "lblL", {4665, 3510, 195, 255}, QStringLiteral("L"), Qt::AlignRight);
@@ -188,14 +203,13 @@ void frmElTarvo::CrearColumnaCentral()
                                  IconoDiferido([] { return QIcon(QStringLiteral(":/recursos/vocab-25.png")); }), 25);
     cmdSalir = CrearBotonGrafico(this, "cmdSalir", {8520, 4320, 1095, 735}, QStringLiteral("Salir"),
                                  IconoDelEstilo(QStyle::SP_ArrowBack), 32);
-    lblNomArchTvo = CrearEtiqueta(this, "lblNomArchTvo", {3480, 5160, 3015, 975},
-                                  QStringLiteral("(Nombre del archivo TVO)"), Qt::AlignHCenter);
+    lblNomArchTvo = CrearEtiqueta(this, "lblNomArchTvo", {3480, 5160, 3015, 975}, QString(), Qt::AlignHCenter);
     PonerFondo(lblNomArchTvo, Color::AzulClaro);
     Label1 = CrearEtiqueta(this, "Label1", {3480, 6225, 3000, 960},
                            QStringLiteral("Puede crear un archivo en formato de escalera, es decir, sin "
                                           "ramificaciones (responder 'No' solamente y al final 'default') - "
                                           "Máx. 32766 carac. por objeto."));
-    txtCarac = CrearCaja(this, "txtCarac", {6600, 5175, 3015, 1995}, QStringLiteral("Descripción\r\n"));
+    txtCarac = Crear<CajaTexto>(this, "txtCarac", {6600, 5175, 3015, 1995});
 }
 
 void frmElTarvo::CrearColumnaDerecha()
@@ -255,7 +269,7 @@ void frmElTarvo::ConectarEventos()
     };
     for (const auto &[boton, manejador] : botones) {
         // A click takes the focus, and with it the box's leave step, on every style (some give buttons the
-        // focus only by Tab). An access key or a style that still keeps it away leaves the step to the command.
+        // focus only by Tab). An access key, or a style that still keeps it away, leaves the step to here.
         boton->setFocusPolicy(Qt::StrongFocus);
         connect(boton, &QPushButton::clicked, this, [this, manejador = manejador] {
             if (CompletarEdicion())
@@ -263,26 +277,49 @@ void frmElTarvo::ConectarEventos()
         });
     }
 
-    for (const auto &[caja, manejadores] : ManejadoresDeCajas()) {
-        connect(caja, &CajaTexto::KeyPress, this, manejadores.first);
-        connect(caja, &CajaTexto::LostFocus, this, [this, salir = manejadores.second] { AlSalir(salir); });
+    for (const Caja caja : {Caja::Objeto1, Caja::Objeto2, Caja::Pregunta, Caja::TipoObjeto, Caja::Carac}) {
+        CajaTexto *control = CajaDe(caja);
+        connect(control, &CajaTexto::KeyPress, this, [this, caja](int &codigo) { Caja_KeyPress(caja, codigo); });
+        connect(control, &CajaTexto::LostFocus, this,
+                [this, caja] { AlSalir([this, caja] { Caja_LostFocus(caja); }); });
+        connect(control, &QPlainTextEdit::textChanged, this, [this, caja, control] {
+            if (!mostrando)
+                modelo.Cajas().TextoEditado(caja, control->Texto());
+        });
     }
-
     connect(txtRegistro, &CajaRegistro::KeyPress, this, &frmElTarvo::txtRegistro_KeyPress);
-    connect(txtRegistro, &CajaRegistro::Validate, this, [this] { AlSalir(&frmElTarvo::txtRegistro_Validate); });
+    connect(txtRegistro, &CajaRegistro::Validate, this, [this] { AlSalir([this] { txtRegistro_Validate(); }); });
     connect(txtRegistro, &CajaRegistro::GotFocus, this, &frmElTarvo::txtRegistro_GotFocus);
     connect(txtRegistro, &CajaRegistro::Click, this, &frmElTarvo::txtRegistro_Click);
+    connect(txtRegistro, &QLineEdit::textEdited, this,
+            [this](const QString &texto) { modelo.Cajas().RegistroEditado(texto); });
+
+    const Juego &juego = modelo.ElJuego();
+    connect(&juego, &Juego::TextoCambiado, this, &frmElTarvo::MostrarTexto);
+    connect(&modelo.Cajas(), &Edicion::TextoCambiado, this, &frmElTarvo::MostrarTexto);
+    connect(&juego, &Juego::FondoCambiado, this, &frmElTarvo::MostrarFondo);
+    connect(&juego, &Juego::FilaCambiada, this, &frmElTarvo::MostrarFila);
+    connect(&juego, &Juego::FaseCambiada, this, &frmElTarvo::MostrarControles);
+    connect(&juego, &Juego::CuentaCambiada, this, &frmElTarvo::MostrarCuenta);
+    connect(&modelo, &ModeloElTarvo::NombreCambiado, this, &frmElTarvo::MostrarNombre);
+    connect(&modelo, &ModeloElTarvo::VistaCambiada, this, &frmElTarvo::MostrarVista);
 }
 
-std::array<std::pair<CajaTexto *, frmElTarvo::ManejadoresCaja>, 5> frmElTarvo::ManejadoresDeCajas()
+CajaTexto *frmElTarvo::CajaDe(Caja caja) const
 {
-    return {{
-        {txtTipoObjeto, {&frmElTarvo::txtTipoObjeto_KeyPress, &frmElTarvo::txtTipoObjeto_LostFocus}},
-        {txtCarac, {&frmElTarvo::txtCarac_KeyPress, &frmElTarvo::txtCarac_LostFocus}},
-        {txtObjeto1, {&frmElTarvo::txtObjeto1_KeyPress, &frmElTarvo::txtObjeto1_LostFocus}},
-        {txtObjeto2, {&frmElTarvo::txtObjeto2_KeyPress, &frmElTarvo::txtObjeto2_LostFocus}},
-        {txtPreguntaUsr, {&frmElTarvo::txtPreguntaUsr_KeyPress, &frmElTarvo::txtPreguntaUsr_LostFocus}},
-    }};
+    switch (caja) {
+    case Caja::Objeto1:
+        return txtObjeto1;
+    case Caja::Objeto2:
+        return txtObjeto2;
+    case Caja::Pregunta:
+        return txtPreguntaUsr;
+    case Caja::TipoObjeto:
+        return txtTipoObjeto;
+    case Caja::Carac:
+        break;
+    }
+    return txtCarac;
 }
 
 bool frmElTarvo::CompletarEdicion()
@@ -292,12 +329,109 @@ bool frmElTarvo::CompletarEdicion()
         txtRegistro_Validate();
         return true;
     }
-    for (const auto &[caja, manejadores] : ManejadoresDeCajas()) {
-        if (foco == caja) {
-            edicionRechazada = false;
-            (this->*manejadores.second)();
-            return !edicionRechazada;
-        }
-    }
+    for (const Caja caja : {Caja::Objeto1, Caja::Objeto2, Caja::Pregunta, Caja::TipoObjeto, Caja::Carac})
+        if (foco == CajaDe(caja))
+            return modelo.Cajas().Salir(caja);
     return true;
+}
+
+void frmElTarvo::Caja_LostFocus(Caja caja)
+{
+    if (modelo.Cajas().Salir(caja))
+        return;
+    CajaTexto *control = CajaDe(caja);
+    {
+        QScopedValueRollback<bool> guarda(devolviendoFoco, true);
+        control->setFocus(Qt::OtherFocusReason);
+    }
+    // The click that took the focus away must not act on what the box refused.
+    if (control->SalioConRaton())
+        TragarPulsacion::Instalar();
+}
+
+template <typename Manejador> void frmElTarvo::AlSalir(Manejador manejador)
+{
+    if (!devolviendoFoco)
+        manejador();
+}
+
+void frmElTarvo::txtRegistro_GotFocus()
+{
+    // Home, then Shift+End: the digits typed next replace the whole number.
+    txtRegistro->home(false);
+    txtRegistro->end(true);
+}
+
+void frmElTarvo::cmdAyuda_Click()
+{
+    MostrarVentana(ventanaAyuda);
+}
+
+void frmElTarvo::cmdVocab_Click()
+{
+    MostrarVentana(ventanaVocab);
+}
+
+void frmElTarvo::MostrarTexto(Caja caja)
+{
+    QScopedValueRollback<bool> guarda(mostrando, true);
+    CajaDe(caja)->PonerTexto(modelo.Cajas().Texto(caja));
+}
+
+void frmElTarvo::MostrarFondo(Caja caja)
+{
+    PonerFondo(CajaDe(caja), ColorDe(modelo.ElJuego().FondoDe(caja)));
+}
+
+void frmElTarvo::MostrarFila()
+{
+    const Fila &fila = modelo.ElJuego().FilaMostrada();
+    txtRegistro->setText(fila.registro);
+    txtValorSi->setText(fila.valorSi);
+    txtValorNo->setText(fila.valorNo);
+}
+
+void frmElTarvo::MostrarControles()
+{
+    const Controles controles = ControlesDe(modelo.ElJuego().FaseActual());
+    for (QWidget *control : {static_cast<QWidget *>(cmdSi), static_cast<QWidget *>(cmdNo)})
+        control->setEnabled(controles.siNo);
+    cmdJugar->setEnabled(controles.jugar);
+    cmdParar->setEnabled(controles.parar);
+    for (QWidget *control : {cmdCrearArchTvo, cmdTvoDeDisco, cmdGuardar, cmdGuardarComo})
+        control->setEnabled(controles.archivo);
+    for (QWidget *control :
+         {static_cast<QWidget *>(txtRegistro), static_cast<QWidget *>(cmdArrDer), static_cast<QWidget *>(cmdArrIzq),
+          static_cast<QWidget *>(cmdArrFirst), static_cast<QWidget *>(cmdArrLast)})
+        control->setEnabled(controles.navegador);
+    PonerFondo(txtRegistro, controles.navegador ? Color::MagentaClaro : Color::GrisClaro);
+}
+
+void frmElTarvo::MostrarCuenta()
+{
+    lblTituloTvo->setText(modelo.ElJuego().CuentaObjetos());
+}
+
+void frmElTarvo::MostrarNombre()
+{
+    setWindowTitle(modelo.Titulo());
+    lblNomArchTvo->setText(modelo.EtiquetaArchivo());
+}
+
+void frmElTarvo::MostrarVista()
+{
+    RichTextBox1->MostrarBytes(modelo.Vista());
+}
+
+void frmElTarvo::MostrarTodo()
+{
+    for (const Caja caja : {Caja::Objeto1, Caja::Objeto2, Caja::Pregunta, Caja::TipoObjeto, Caja::Carac})
+        MostrarTexto(caja);
+    for (const Caja caja : {Caja::Objeto1, Caja::Objeto2, Caja::Pregunta})
+        MostrarFondo(caja);
+    MostrarFila();
+    MostrarControles();
+    MostrarCuenta();
+    MostrarNombre();
+    MostrarVista();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plataforma.h"
+#include "plataforma/plataforma.h"
 
 // The real platform: Qt's message boxes and file dialog.
 class PlataformaQt : public Plataforma

@@ -1,0 +1,302 @@
+#include "modelo.h"
+
+#include "kb/errores.h"
+#include "kb/lectortvo.h"
+#include "kb/rutas.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+// The one filter of the file dialog, in the dialog's "description|pattern|" form.
+const QString FiltroTvo = QStringLiteral("Archivos tarvo (*.tvo) |*.tvo|");
+const QString TipoObjetoNuevo = QStringLiteral("Objeto (tipo de objeto)");
+
+} // namespace
+
+ModeloElTarvo::ModeloElTarvo(Plataforma &plataforma)
+    : plataforma(plataforma), juego(base, plataforma), edicion(base, juego, plataforma)
+{
+    const auto modificar = [this] { doc.Modificado = true; };
+    connect(&juego, &Juego::DocumentoModificado, this, modificar);
+    connect(&edicion, &Edicion::DocumentoModificado, this, modificar);
+}
+
+void ModeloElTarvo::Form_Load()
+{
+    doc.Modificado = false;
+    doc.EsArchivoNuevo = true;
+    IniciarArchivoNuevo();
+}
+
+void ModeloElTarvo::IniciarArchivoNuevo()
+{
+    BorrarLineas();
+    base.TipoObjeto = TipoObjetoNuevo;
+    base.Caracteristicas = QStringLiteral("Características del archivo");
+    doc.RutaApp = plataforma.CarpetaPrograma();
+    doc.NomArch = QStringLiteral("Nuevo.tvo");
+    // The separator is always added, also after a folder that ends with one.
+    doc.RutaArch = doc.RutaApp + QDir::separator() + doc.NomArch;
+    MostrarArchivoEnVisor();
+    edicion.PonerTexto(Caja::TipoObjeto, base.TipoObjeto);
+    // The box shows the text with parentheses; the header string keeps its own until the box is left.
+    edicion.PonerTexto(Caja::Carac, QStringLiteral("Características (del archivo)"));
+    juego.PonerTexto(Caja::Objeto2, QStringLiteral("Objeto #2 - Escriba aquí el segundo objeto"));
+    juego.PonerTexto(Caja::Pregunta,
+                     QStringLiteral("Pregunta usuario - Escriba aquí la pregunta. Luego conteste pulsando en Si o No"));
+    juego.PonerFondo(Caja::Pregunta, Fondo::Pregunta);
+    juego.PonerFondo(Caja::Objeto2, Fondo::Pregunta);
+    juego.PonerFondo(Caja::Objeto1, Fondo::Otro);
+    juego.PonerCuentaObjetos(QStringLiteral("El archivo tvo contiene 0 objetos"));
+    juego.PonerFase(Fase::Aprendiendo);
+    MostrarNombreArchivo();
+    doc.EsArchivoNuevo = true;
+    doc.Modificado = true;
+}
+
+void ModeloElTarvo::BorrarLineas()
+{
+    base.VaciarLineas();
+    // The records kept from the last save belong to the base just emptied: let their memory go.
+    codificador = {};
+    base.NumLineas = 1;
+    juego.IrALinea(1);
+}
+
+void ModeloElTarvo::MostrarNombreArchivo()
+{
+    titulo = NombreArchivoParaTitulo(doc.RutaArch) + QStringLiteral(" - El Tarvo");
+    etiquetaArchivo = doc.RutaArch;
+    emit NombreCambiado();
+}
+
+void ModeloElTarvo::MostrarArchivoEnVisor()
+{
+    QFile archivo(doc.RutaArch);
+    // A file that cannot be read leaves the view empty.
+    MostrarBytes({archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray()});
+}
+
+void ModeloElTarvo::MostrarBytes(const QList<QByteArray> &bytes)
+{
+    vista = bytes;
+    emit VistaCambiada();
+}
+
+void ModeloElTarvo::Responder(bool respuestaSi)
+{
+    // A pasted double quote would damage the file on the next save: nothing is stored until it is removed.
+    if (juego.ModoAprender() && !edicion.SinComillas({Caja::Objeto1, Caja::Objeto2, Caja::Pregunta}))
+        return;
+    juego.Responder(respuestaSi);
+}
+
+void ModeloElTarvo::Abrir()
+{
+    if (!ControlesDe(juego.FaseActual()).archivo || !GuardarAntesDeDescartar())
+        return;
+    const std::optional<QString> ruta =
+        ElegirArchivoTvo(Plataforma::Dialogo::Abrir, QStringLiteral("Abrir archivo tvo"));
+    if (!ruta)
+        return;
+    // From here on the old knowledge base is gone, whatever the file turns out to hold.
+    doc.RutaArch = *ruta;
+    MostrarNombreArchivo();
+    BorrarDatos();
+    juego.PonerFase(Fase::FueraDeJuego);
+    const QByteArray leidos = LeerArchivo();
+    if (terminando)
+        return;
+    MostrarDatosCargados();
+    // The view shows the file as just read, without reading it a second time.
+    MostrarBytes({leidos});
+}
+
+QByteArray ModeloElTarvo::LeerArchivo()
+{
+    LectorTvo lector(base, doc.RutaArch);
+    while (!lector.Terminado()) {
+        const int error = lector.EjecutarPaso();
+        if (!error)
+            continue;
+        switch (PreguntarContinuar(QStringLiteral("Abrir"), error)) {
+        case TrasError::Reintentar:
+            break;
+        case TrasError::Omitir:
+            lector.OmitirPaso();
+            break;
+        case TrasError::Terminar:
+            return {};
+        }
+    }
+    return lector.Bytes();
+}
+
+void ModeloElTarvo::BorrarDatos()
+{
+    BorrarLineas();
+    base.TipoObjeto = TipoObjetoNuevo;
+    doc.Modificado = false;
+}
+
+void ModeloElTarvo::MostrarDatosCargados()
+{
+    edicion.PonerTexto(Caja::TipoObjeto, base.TipoObjeto);
+    edicion.PonerTexto(Caja::Carac, base.Caracteristicas);
+    juego.PonerTexto(Caja::Objeto2, QString());
+    juego.IrALinea(juego.LineaActual());
+    // The colours of a game in play, not those of a new document.
+    juego.ColoresDeJuego();
+    juego.PonerCuentaObjetos(TextoObjetosContenidos(base.NumLineas));
+    MostrarNombreArchivo();
+    doc.EsArchivoNuevo = false;
+    doc.Modificado = false;
+}
+
+void ModeloElTarvo::Guardar()
+{
+    if (!ControlesDe(juego.FaseActual()).archivo)
+        return;
+    // A document without a file of the user's choosing never writes the default "Nuevo.tvo".
+    if (doc.EsArchivoNuevo) {
+        GuardarComo();
+        return;
+    }
+    const bool escrito = EscribirArchivo();
+    if (terminando)
+        return;
+    if (escrito)
+        doc.Modificado = false;
+    else
+        MostrarArchivoEnVisor();
+}
+
+void ModeloElTarvo::GuardarComo()
+{
+    if (!ControlesDe(juego.FaseActual()).archivo)
+        return;
+    const std::optional<QString> candidato =
+        ElegirArchivoTvo(Plataforma::Dialogo::Guardar, QStringLiteral("Guardar archivo tvo"));
+    if (!candidato) {
+        doc.Modificado = true;
+        return;
+    }
+    // A file counts as existing when it can be opened for reading.
+    doc.ArchExiste = QFile(*candidato).open(QIODevice::ReadOnly);
+    if (doc.ArchExiste &&
+        plataforma.Mensaje(QStringLiteral("¿Sobreescribir?"), TituloDeRuta(*candidato), Plataforma::Botones::SiNo,
+                           Plataforma::Icono::Exclamacion) != Plataforma::Respuesta::Si) {
+        plataforma.Pitido();
+        return;
+    }
+    doc.RutaArch = *candidato;
+    doc.EsArchivoNuevo = false;
+    const bool escrito = EscribirArchivo();
+    if (terminando)
+        return;
+    MostrarNombreArchivo();
+    // A failed write leaves the old file as it was, and the document marked as changed.
+    if (escrito)
+        doc.Modificado = false;
+    else
+        MostrarArchivoEnVisor();
+}
+
+bool ModeloElTarvo::EscribirArchivo()
+{
+    for (;;) {
+        const QList<QByteArray> registros = codificador.Codificar(base);
+        const int error = GuardarBytes(registros, doc.RutaArch);
+        if (error == Error::Ninguno) {
+            // The view shows the file as written, without reading it back.
+            MostrarBytes(registros);
+            return true;
+        }
+        if (PreguntarContinuar(QStringLiteral("Guardar"), error) != TrasError::Reintentar)
+            return false;
+    }
+}
+
+void ModeloElTarvo::Nuevo()
+{
+    if (!ControlesDe(juego.FaseActual()).archivo || !GuardarAntesDeDescartar())
+        return;
+    IniciarArchivoNuevo();
+    MostrarArchivoEnVisor();
+}
+
+void ModeloElTarvo::Salir()
+{
+    if (doc.Modificado) {
+        switch (PreguntarGuardarActual()) {
+        case Plataforma::Respuesta::No:
+            break;
+        case Plataforma::Respuesta::Si:
+            // Leaving never saves by itself: the user is sent to save first.
+            plataforma.Mensaje(QStringLiteral("Guarde Ud. mismo el archivo por favor..."), QStringLiteral("Guardar"),
+                               Plataforma::Botones::Aceptar, Plataforma::Icono::Exclamacion);
+            return;
+        default:
+            // Cancel, and any answer that is neither Yes nor No, stays in the program.
+            return;
+        }
+    }
+    TerminarPrograma();
+}
+
+ModeloElTarvo::TrasError ModeloElTarvo::PreguntarContinuar(const QString &comando, int error)
+{
+    // Only Abort ends the program: any other answer asks again, as a box without a chosen button stays up.
+    for (;;) {
+        switch (plataforma.Mensaje(QStringLiteral("¿Continuar?"),
+                                   comando + QStringLiteral(" - Error %1 inesperado").arg(error),
+                                   Plataforma::Botones::AnularReintentarOmitir, Plataforma::Icono::Error)) {
+        case Plataforma::Respuesta::Reintentar:
+            return TrasError::Reintentar;
+        case Plataforma::Respuesta::Omitir:
+            return TrasError::Omitir;
+        case Plataforma::Respuesta::Anular:
+            // The program ends at once, without asking to save.
+            TerminarPrograma();
+            return TrasError::Terminar;
+        default:
+            break;
+        }
+    }
+}
+
+void ModeloElTarvo::TerminarPrograma()
+{
+    terminando = true;
+    plataforma.TerminarPrograma();
+}
+
+Plataforma::Respuesta ModeloElTarvo::PreguntarGuardarActual()
+{
+    return plataforma.Mensaje(QStringLiteral("¿Desea guardar el archivo actual?"), TituloDeRuta(doc.RutaArch),
+                              Plataforma::Botones::SiNoCancelar, Plataforma::Icono::Exclamacion);
+}
+
+bool ModeloElTarvo::GuardarAntesDeDescartar()
+{
+    if (!doc.Modificado)
+        return true;
+    switch (PreguntarGuardarActual()) {
+    case Plataforma::Respuesta::Si:
+        // Whatever the save's outcome, a cancelled dialog included, the command goes on.
+        Guardar();
+        return !terminando;
+    case Plataforma::Respuesta::No:
+        return true;
+    default:
+        // Cancel, and any answer that is neither Yes nor No, keeps the document.
+        return false;
+    }
+}
+
+std::optional<QString> ModeloElTarvo::ElegirArchivoTvo(Plataforma::Dialogo dialogo, const QString &titulo)
+{
+    return plataforma.ElegirArchivo(dialogo, titulo, FiltroTvo);
+}

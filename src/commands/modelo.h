@@ -1,0 +1,101 @@
+#pragma once
+
+#include "edit/edicion.h"
+#include "game/juego.h"
+#include "kb/escritortvo.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+// The document: its file and whether it holds changes that were not written to it.
+struct Documento {
+    QString RutaApp;
+    QString NomArch;
+    QString RutaArch;
+    // Commands that would discard a changed document ask first.
+    bool Modificado = false;
+    // No file of the user's choosing yet: "Guardar" then behaves as "Guardar como...".
+    bool EsArchivoNuevo = false;
+    // Whether the file chosen in Save As could be opened for reading, that is, already exists.
+    bool ArchExiste = false;
+};
+
+// The model of the main window: the knowledge base and its document, the game, the text boxes and the five
+// document commands with their questions. It decides everything; a window only shows it and hands it the
+// user's clicks, keys and focus changes. Each change is signalled at once.
+class ModeloElTarvo : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ModeloElTarvo(Plataforma &plataforma);
+
+    const BaseConocimiento &Base() const { return base; }
+    const Documento &Doc() const { return doc; }
+    const Juego &ElJuego() const { return juego; }
+    // The text boxes and the browser, whose operations the window calls as the user types and moves on.
+    Edicion &Cajas() { return edicion; }
+    const Edicion &Cajas() const { return edicion; }
+    // The window caption and the file label.
+    const QString &Titulo() const { return titulo; }
+    const QString &EtiquetaArchivo() const { return etiquetaArchivo; }
+    // The bytes of the file on view, in consecutive pieces.
+    const QList<QByteArray> &Vista() const { return vista; }
+    // The user chose to end the program.
+    bool Terminando() const { return terminando; }
+
+    // The window's load event.
+    void Form_Load();
+
+    void Jugar() { juego.Jugar(); }
+    void Responder(bool respuestaSi);
+    void Parar() { juego.Parar(); }
+    void Abrir();
+    void Guardar();
+    void GuardarComo();
+    void Nuevo();
+    void Salir();
+
+signals:
+    void NombreCambiado();
+    void VistaCambiada();
+
+private:
+    enum class TrasError { Reintentar, Omitir, Terminar };
+
+    void IniciarArchivoNuevo();
+    void MostrarNombreArchivo();
+    void MostrarArchivoEnVisor();
+    void MostrarBytes(const QList<QByteArray> &bytes);
+    // Empties the lines and shows line 1, as a new document and Open both do.
+    void BorrarLineas();
+    void BorrarDatos();
+    void MostrarDatosCargados();
+    // Reads RutaArch into the knowledge base step by step; the file's bytes as read.
+    QByteArray LeerArchivo();
+    // Writes the knowledge base to RutaArch until it succeeds or the user gives up; true when it was written,
+    // and then the view shows it.
+    bool EscribirArchivo();
+    // "¿Continuar?" about a failed step of a command; Abort ends the program at once.
+    TrasError PreguntarContinuar(const QString &comando, int error);
+    // Before Open or New discard the document: the save question, and the save on Yes. False to stop.
+    bool GuardarAntesDeDescartar();
+    Plataforma::Respuesta PreguntarGuardarActual();
+    std::optional<QString> ElegirArchivoTvo(Plataforma::Dialogo dialogo, const QString &titulo);
+    void TerminarPrograma();
+
+    Plataforma &plataforma;
+    BaseConocimiento base;
+    Documento doc;
+    Juego juego;
+    Edicion edicion;
+    // The records of the last save, so that the next one encodes only the lines changed since.
+    CodificadorTvo codificador;
+    QString titulo = QStringLiteral("El Tarvo");
+    QString etiquetaArchivo = QStringLiteral("(Nombre del archivo TVO)");
+    QList<QByteArray> vista;
+    bool terminando = false;
+};

@@ -1,9 +1,0 @@
-#include "ui/main/frmeltarvo.h"
-
-void frmElTarvo::cmdCrearArchTvo_Click()
-{
-    if (!GuardarAntesDeDescartar())
-        return;
-    IniciarArchivoNuevo();
-    MostrarArchivoEnVisor();
-}

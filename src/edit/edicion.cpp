@@ -1,0 +1,163 @@
+#include "edicion.h"
+
+#include "kb/numeros.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int Comilla = 34;
+constexpr int Apostrofo = 39;
+constexpr int Intro = 13;
+
+// How the quote message names each box.
+QString NombreEnMensaje(Caja caja)
+{
+    switch (caja) {
+    case Caja::TipoObjeto:
+        return QStringLiteral("Tipo de objeto");
+    case Caja::Carac:
+        return QStringLiteral("Características");
+    case Caja::Objeto1:
+        return QStringLiteral("Objeto 1");
+    case Caja::Objeto2:
+        return QStringLiteral("Objeto 2");
+    case Caja::Pregunta:
+        break;
+    }
+    return QStringLiteral("Pregunta");
+}
+
+} // namespace
+
+Edicion::Edicion(BaseConocimiento &base, Juego &juego, Plataforma &plataforma)
+    : base(base), juego(juego), plataforma(plataforma)
+{
+}
+
+const QString &Edicion::Texto(Caja caja) const
+{
+    if (caja == Caja::TipoObjeto)
+        return tipoObjeto;
+    return caja == Caja::Carac ? carac : juego.Texto(caja);
+}
+
+void Edicion::PonerTexto(Caja caja, const QString &texto)
+{
+    if (!EsCabecera(caja)) {
+        juego.PonerTexto(caja, texto);
+        return;
+    }
+    Cabecera(caja) = texto;
+    emit TextoCambiado(caja);
+}
+
+void Edicion::TextoEditado(Caja caja, const QString &texto)
+{
+    if (EsCabecera(caja))
+        Cabecera(caja) = texto;
+    else
+        juego.TextoEditado(caja, texto);
+}
+
+void Edicion::Tecla(Caja caja, int &codigo)
+{
+    if (codigo == Comilla)
+        codigo = Apostrofo;
+    // Every typed character counts, also one that changes nothing (Ctrl+C). Typing during a game or a learning
+    // step changes no line of the document.
+    if (EsCabecera(caja) || (caja == Caja::Pregunta && juego.FaseActual() == Fase::FueraDeJuego))
+        emit DocumentoModificado();
+}
+
+bool Edicion::Salir(Caja caja)
+{
+    const QString texto = Texto(caja);
+    const QString cortado = CortarTexto(texto, Corte::SinPartirSaltos);
+    if (cortado.size() != texto.size())
+        PonerTexto(caja, cortado);
+    if (!SinComillas({caja}))
+        return false;
+    if (EsCabecera(caja))
+        Almacenar(caja == Caja::TipoObjeto ? base.TipoObjeto : base.Caracteristicas, cortado);
+    // During a game the box shows the program's question, not an edit of the line.
+    else if (caja == Caja::Pregunta && juego.FaseActual() != Fase::Jugando)
+        Almacenar(base.TextoLinea[juego.LineaActual()], cortado);
+    return true;
+}
+
+bool Edicion::SinComillas(std::initializer_list<Caja> cajas)
+{
+    for (Caja caja : cajas) {
+        if (Texto(caja).contains(QLatin1Char('"'))) {
+            plataforma.Mensaje(QStringLiteral("Quite las comillas del texto ") + NombreEnMensaje(caja),
+                               QStringLiteral("Comillas encontradas"), Plataforma::Botones::Aceptar,
+                               Plataforma::Icono::Error);
+            return false;
+        }
+    }
+    return true;
+}
+
+// An edit made without typing a character (Delete, a paste with the mouse, a drop) changes the document as
+// much as a typed one does; a visit that leaves the text as it was changes nothing.
+void Edicion::Almacenar(QString &destino, const QString &texto)
+{
+    if (destino == texto)
+        return;
+    destino = texto;
+    emit DocumentoModificado();
+}
+
+std::optional<qint16> Edicion::NumeroDeLinea(const QString &texto)
+{
+    const QByteArray bytes = texto.toLatin1();
+    qint16 numero = 0;
+    if (!Entero16(std::floor(ValorAlInicio(bytes.constData(), bytes.constData() + bytes.size())), numero))
+        return std::nullopt;
+    return numero;
+}
+
+void Edicion::TeclaRegistro(int codigo)
+{
+    if (codigo == Intro)
+        Validar();
+}
+
+void Edicion::Validar()
+{
+    const std::optional<qint16> numero = NumeroDeLinea(juego.FilaMostrada().registro);
+    if (!numero || *numero < 1 || *numero > base.NumLineas || !BaseConocimiento::LineaUsable(*numero))
+        juego.PonerRegistro(QString::number(juego.LineaActual()));
+    else
+        juego.IrALinea(*numero);
+}
+
+void Edicion::IrAPrimera()
+{
+    MostrarNumero(1);
+}
+
+void Edicion::IrAAnterior()
+{
+    MostrarNumero(NumeroDeLinea(juego.FilaMostrada().registro).value_or(juego.LineaActual()) - 1);
+}
+
+void Edicion::IrASiguiente()
+{
+    MostrarNumero(NumeroDeLinea(juego.FilaMostrada().registro).value_or(juego.LineaActual()) + 1);
+}
+
+void Edicion::IrAUltima()
+{
+    MostrarNumero(base.NumLineas);
+}
+
+// The buttons put a number into the box and validate it, so they stop at the ends instead of wrapping.
+void Edicion::MostrarNumero(int numero)
+{
+    if (!ControlesDe(juego.FaseActual()).navegador)
+        return;
+    juego.PonerRegistro(QString::number(numero));
+    Validar();
+}

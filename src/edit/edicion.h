@@ -1,0 +1,67 @@
+#pragma once
+
+#include "game/juego.h"
+
+#include <QObject>
+#include <QString>
+
+#include <initializer_list>
+#include <optional>
+
+// The rules of the five text boxes and the line browser.
+//
+// A typed double quote becomes an apostrophe: the file encloses every text in double quotes. Leaving a box cuts
+// its text to 32766 characters, refuses a text that still holds a double quote (a pasted one), and commits the
+// header boxes and the question box to the knowledge base. The browser shows any line by its number.
+class Edicion : public QObject
+{
+    Q_OBJECT
+public:
+    Edicion(BaseConocimiento &base, Juego &juego, Plataforma &plataforma);
+
+    // The text of any of the five boxes.
+    const QString &Texto(Caja caja) const;
+    void PonerTexto(Caja caja, const QString &texto);
+    // What the user made of a box's text; the box already shows it.
+    void TextoEditado(Caja caja, const QString &texto);
+
+    // A character typed into a box, before the box inserts the one left in codigo.
+    void Tecla(Caja caja, int &codigo);
+    // The box loses the focus to another control: false when it refused its text, after the message.
+    bool Salir(Caja caja);
+    // The quote message for the first of the boxes that holds a double quote; true when none does.
+    bool SinComillas(std::initializer_list<Caja> cajas);
+
+    // The line-number box: Enter validates it, as leaving it does; the arrows step from the number it holds
+    // and stop at the ends.
+    void TeclaRegistro(int codigo);
+    // What the user typed into the line-number box; it already shows it.
+    void RegistroEditado(const QString &texto) { juego.RegistroEditado(texto); }
+    void Validar();
+    void IrAPrimera();
+    void IrAAnterior();
+    void IrASiguiente();
+    void IrAUltima();
+
+    // The line number that a text holds: the number at its start taken to the whole number below it; nothing
+    // when that does not fit into 16 bits, which no line number can.
+    static std::optional<qint16> NumeroDeLinea(const QString &texto);
+
+signals:
+    // A header box's text was changed by the program.
+    void TextoCambiado(Caja caja);
+    void DocumentoModificado();
+
+private:
+    static bool EsCabecera(Caja caja) { return caja == Caja::TipoObjeto || caja == Caja::Carac; }
+    QString &Cabecera(Caja caja) { return caja == Caja::TipoObjeto ? tipoObjeto : carac; }
+    // Stores a box's text; a text other than the one stored changes the document.
+    void Almacenar(QString &destino, const QString &texto);
+    void MostrarNumero(int numero);
+
+    BaseConocimiento &base;
+    Juego &juego;
+    Plataforma &plataforma;
+    QString tipoObjeto;
+    QString carac;
+};

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "kb/aprendizaje.h"
+#include "kb/baseconocimiento.h"
+#include "plataforma/plataforma.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+
+// The main window's free-text boxes: the three of a game step, then the two header boxes.
+enum class Caja { Objeto1, Objeto2, Pregunta, TipoObjeto, Carac };
+
+// Where the game stands; the enabled controls follow from it alone.
+enum class Fase {
+    FueraDeJuego, // out of play: "Jugar", the file commands and the browser are usable
+    Jugando,      // from "Jugar" until the guess is answered
+    Aprendiendo,  // the next Si or No stores a new object
+    BaseLlena,    // a wrong guess in a full base: held until Si confirms the guess
+};
+
+// What the background of a game box tells the user.
+enum class Fondo {
+    Pregunta,  // the question, and the object box the answer refers to (light yellow)
+    Otro,      // the other object box (white)
+    Adivinado, // the program's guess (light red)
+    Acertado,  // a guess confirmed with Si (light green)
+};
+
+// The controls that the game switches on and off. ControlesEnJuego and ControlesFueraDeJuego are the two
+// sets; "Parar" is on only while a game is in play.
+struct Controles {
+    bool siNo;      // "&Si", "&No"
+    bool jugar;     // "Jugar"
+    bool parar;     // "Parar"
+    bool archivo;   // "Nuevo", "Abrir...", "Guardar", "Guardar como..."
+    bool navegador; // the line-number box (light magenta when on, light grey when off) and the four arrows
+};
+Controles ControlesDe(Fase fase);
+
+// One line of the knowledge base as the line row shows it.
+struct Fila {
+    QString registro;
+    QString valorSi;
+    QString valorNo;
+};
+
+// A game down the decision tree and the learning step, and what the three game boxes, the line row and the
+// object count show meanwhile. Every change is signalled at once, so that a window showing it is up to date
+// whenever a message is shown.
+class Juego : public QObject
+{
+    Q_OBJECT
+public:
+    Juego(BaseConocimiento &base, Plataforma &plataforma);
+
+    Fase FaseActual() const { return fase; }
+    bool ModoAprender() const { return fase == Fase::Aprendiendo; }
+    qint16 LineaActual() const { return lineaActual; }
+    // The text and background of Objeto1, Objeto2 or Pregunta.
+    const QString &Texto(Caja caja) const { return textos[Indice(caja)]; }
+    Fondo FondoDe(Caja caja) const { return fondos[Indice(caja)]; }
+    const Fila &FilaMostrada() const { return fila; }
+    // The caption of the object-count label.
+    const QString &CuentaObjetos() const { return cuentaObjetos; }
+
+    // "Jugar", Si, No and "Parar"; each does nothing while its button is disabled.
+    void Jugar();
+    void Responder(bool respuestaSi);
+    void Parar();
+
+    // For the document commands and the browser.
+    void PonerFase(Fase nueva);
+    // LineaActual becomes n, shown in the line row and the question box.
+    void IrALinea(qint16 n);
+    void PonerTexto(Caja caja, const QString &texto);
+    // What the user made of a box's text; the box already shows it.
+    void TextoEditado(Caja caja, const QString &texto);
+    void PonerFondo(Caja caja, Fondo fondo);
+    // The colours of a game in play: the question is about the object the user thinks of.
+    void ColoresDeJuego();
+    void PonerRegistro(const QString &texto);
+    void RegistroEditado(const QString &texto) { fila.registro = texto; }
+    void PonerCuentaObjetos(const QString &texto);
+
+signals:
+    void TextoCambiado(Caja caja);
+    void FondoCambiado(Caja caja);
+    void FilaCambiada();
+    void FaseCambiada();
+    void CuentaCambiada();
+    // A wrong guess or a learning step changed the document.
+    void DocumentoModificado();
+
+private:
+    static int Indice(Caja caja) { return static_cast<int>(caja); }
+    void ResponderEnJuego(bool respuestaSi);
+    // The text of LineaActual in the question box, light yellow for a question and light red for a guess.
+    void MostrarTextoLinea();
+    void EntrarModoAprender();
+    void PasoAprender(bool respuestaSi);
+    // The half of the learning step that Si and No share: the two new objects, the count, out of play.
+    void ComunSiNo1();
+    void AvisarImpedimento(ImpedimentoAprender impedimento);
+    void TerminarPorEnlaceIncorrecto(qint16 destino);
+
+    BaseConocimiento &base;
+    Plataforma &plataforma;
+    Fase fase = Fase::FueraDeJuego;
+    qint16 lineaActual = 1;
+    std::array<QString, 3> textos;
+    std::array<Fondo, 3> fondos{Fondo::Otro, Fondo::Pregunta, Fondo::Pregunta};
+    Fila fila;
+    QString cuentaObjetos;
+};
