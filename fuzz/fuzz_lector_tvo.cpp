@@ -13,11 +13,7 @@ namespace {
 void Leer(BaseConocimiento &base, QByteArray bytes)
 {
     base.VaciarLineas();
-    base.NumLineas = 1;
-    LectorTvo lector = LectorTvo::DeBytes(base, std::move(bytes));
-    while (!lector.Terminado())
-        if (lector.EjecutarPaso())
-            lector.OmitirPaso();
+    LectorTvo::DeBytes(base, std::move(bytes)).LeerIgnorandoErrores();
 }
 
 void Comprobar(bool condicion)

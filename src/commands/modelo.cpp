@@ -61,7 +61,6 @@ void ModeloElTarvo::BorrarLineas()
     base.VaciarLineas();
     // The records kept from the last save belong to the base just emptied: let their memory go.
     codificador = {};
-    base.NumLineas = 1;
     juego.IrALinea(1);
 }
 

@@ -49,7 +49,6 @@ public:
     void Leer(const QString &ruta)
     {
         base.VaciarLineas();
-        base.NumLineas = 1;
         LectorTvo lector(base, ruta);
         int lineaCuenta = 1;
         bool faltanLineas = false;

@@ -17,7 +17,7 @@ ImpedimentoAprender ComprobarAprendizaje(const BaseConocimiento &base, int linea
         return ImpedimentoAprender::SinLineas;
     if (!CabenDosLineas(base))
         return ImpedimentoAprender::SinSitioParaDos;
-    if (!BaseConocimiento::LineaUsable(linea) || linea > base.NumLineas)
+    if (!base.Existe(linea))
         return ImpedimentoAprender::LineaFueraDeArchivo;
     return ImpedimentoAprender::Ninguno;
 }

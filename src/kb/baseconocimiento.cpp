@@ -8,6 +8,7 @@ void BaseConocimiento::VaciarLineas()
     ValorNo.fill(0);
     for (QString &texto : TextoLinea)
         texto.clear();
+    NumLineas = 1;
 }
 
 bool BaseConocimiento::EsPregunta(int linea) const

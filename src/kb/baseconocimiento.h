@@ -20,12 +20,14 @@ struct BaseConocimiento {
     QString TipoObjeto;
     QString Caracteristicas;
 
-    // Sets every entry 1..599 of the three arrays to 0 or the empty text.
+    // Sets every entry 1..599 of the three arrays to 0 or the empty text; one empty line is left in use.
     void VaciarLineas();
 
     // Whether n may index the arrays. Every line number that comes from a file or from the user is tested
     // with this before use: files can hold any link and any count.
     static bool LineaUsable(int n) { return n >= 1 && n <= MaxLineas; }
+    // Whether line n is one of the lines in use, 1..NumLineas.
+    bool Existe(int n) const { return LineaUsable(n) && n <= NumLineas; }
 
     // Range-tested reading of a line: a number that is not a line reads as an empty object.
     // A line is a question as soon as either of its links is non-zero.

@@ -251,3 +251,15 @@ int LectorTvo::LeerLinea()
     base.TextoLinea[lineaActual] = registro.texto;
     return Error::Ninguno;
 }
+
+QList<int> LectorTvo::LeerIgnorandoErrores()
+{
+    QList<int> errores;
+    while (!Terminado()) {
+        if (const int error = EjecutarPaso()) {
+            errores << error;
+            OmitirPaso();
+        }
+    }
+    return errores;
+}

@@ -3,6 +3,7 @@
 #include "baseconocimiento.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 // Reads a knowledge-base file into a cleared BaseConocimiento as a sequence of steps (open, header, header,
@@ -37,6 +38,9 @@ public:
 
     // Goes on with the step after the current one, as after a failure that the user chose to ignore.
     void OmitirPaso();
+
+    // Runs every step to the end as "Abrir..." does when the user ignores every error; the errors in order.
+    QList<int> LeerIgnorandoErrores();
 
 private:
     struct Registro {

@@ -31,7 +31,7 @@ public:
     void ResponderMensaje(Respuesta respuesta);
     // The answer to every message that no announced answer is left for, for runs whose messages are not
     // known beforehand (broken files); such messages are still recorded.
-    void ResponderSiempre(Respuesta respuesta) { respuestaFija = respuesta; }
+    void ResponderSiempre(std::optional<Respuesta> respuesta) { respuestaFija = respuesta; }
     void ResponderArchivo(std::optional<QString> ruta);
 
     Respuesta Mensaje(const QString &texto, const QString &titulo, Botones botones, Icono icono) override;

@@ -1,22 +1,29 @@
 #pragma once
 
-#include "ventanaprueba.h"
+#include "pruebademodelo.h"
+#include "ui/main/frmeltarvo.h"
 
-#include <QObject>
-
-// The fixture of the window tests: a fresh window over a scripted platform for every test function, and a
-// check after each that the script was followed.
-class PruebaDeVentana : public QObject
+// The fixture of the window tests: the model fixture with the main window over it, shown and active, since
+// focus changes reach only an active window.
+class PruebaDeVentana : public PruebaDeModelo
 {
     Q_OBJECT
-private slots:
-    void init();
-    void cleanup();
-
 protected:
-    template <typename T = QWidget> T *Control(const char *nombre) const { return prueba->Control<T>(nombre); }
+    void Arrancar() override;
+    void Terminar() override { ventana.reset(); }
 
-    std::unique_ptr<VentanaPrueba> prueba;
-    frmElTarvo *ventana = nullptr;
-    PlataformaGuion *guion = nullptr;
+    template <typename T = QWidget> T *Control(const char *nombre) const
+    {
+        return ventana->findChild<T *>(QLatin1String(nombre));
+    }
+    void Pulsar(const char *boton);
+    // Gives the box the focus, selects its text and types over it.
+    void Teclear(const char *caja, const QString &texto);
+    // Moves the focus from the box to the file view, as a click there does.
+    void Salir(const char *caja);
+
+    std::unique_ptr<frmElTarvo> ventana;
 };
+
+// The background of a text box or a label, in the 0xBBGGRR form of the program's tables.
+quint32 FondoBGR(const QWidget *control);

@@ -1,7 +1,6 @@
 #include "util.h"
 
 #include <QFile>
-#include <QLabel>
 #include <QTest>
 
 QByteArray LeerBytes(const QString &ruta)
@@ -19,9 +18,27 @@ void EscribirBytes(const QString &ruta, const QByteArray &bytes)
         QTest::qFail(qPrintable(QStringLiteral("cannot write test file ") + ruta), __FILE__, __LINE__);
 }
 
-quint32 FondoBGR(const QWidget *control)
+BaseConocimiento BaseDeEjemplo()
 {
-    const auto rol = qobject_cast<const QLabel *>(control) ? QPalette::Window : QPalette::Base;
-    const QColor color = control->palette().color(rol);
-    return quint32(color.red()) | quint32(color.green()) << 8 | quint32(color.blue()) << 16;
+    BaseConocimiento base = BaseCompleta(3);
+    base.TextoLinea[1] = QStringLiteral("Pregunta");
+    base.TextoLinea[2] = QStringLiteral("Objeto1");
+    base.TextoLinea[3] = QStringLiteral("Objeto2");
+    return base;
+}
+
+BaseConocimiento BaseCompleta(int numLineas)
+{
+    BaseConocimiento base;
+    base.TipoObjeto = QStringLiteral("Objeto (tipo de objeto)");
+    base.Caracteristicas = QStringLiteral("Características del archivo");
+    base.NumLineas = static_cast<qint16>(numLineas);
+    for (int k = 1; k <= numLineas; ++k) {
+        if (2 * k + 1 <= numLineas) {
+            base.ValorSi[k] = static_cast<qint16>(2 * k);
+            base.ValorNo[k] = static_cast<qint16>(2 * k + 1);
+        }
+        base.TextoLinea[k] = QStringLiteral("línea %1").arg(k);
+    }
+    return base;
 }

@@ -1,14 +1,16 @@
 #pragma once
 
+#include "kb/baseconocimiento.h"
+
 #include <QByteArray>
-#include <QColor>
 #include <QString>
 
-class QWidget;
-
-// Small helpers shared by the tests.
+// Small helpers and the knowledge-base builders shared by the tests.
 QByteArray LeerBytes(const QString &ruta);
 void EscribirBytes(const QString &ruta, const QByteArray &bytes);
 
-// The background of a text box or label, in the 0xBBGGRR form of the program's tables.
-quint32 FondoBGR(const QWidget *control);
+// The example of the file format: line 1 "Pregunta" leads to "Objeto1" on Si and "Objeto2" on No, with the
+// header strings of a new document.
+BaseConocimiento BaseDeEjemplo();
+// numLineas lines, line k asking with links 2k and 2k + 1 while they exist, the rest objects; texts "línea k".
+BaseConocimiento BaseCompleta(int numLineas);

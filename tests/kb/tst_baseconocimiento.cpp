@@ -1,9 +1,37 @@
 #include "kb/baseconocimiento.h"
 #include "kb/cp1252.h"
+#include "kb/lineascambiadas.h"
 #include "kb/rutas.h"
 
 #include <QDir>
+#include <QRandomGenerator>
 #include <QTest>
+
+using Contenido = QList<QByteArray>;
+
+namespace {
+
+// A file's text as a view shows it: a CR LF pair is one line break, as a lone CR or LF is.
+QString Vista(const QByteArray &bytes)
+{
+    return DecodificarCp1252(bytes).replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
+}
+
+// The lines that CompararLineas finds, replaced in a view of antes, make a view of ahora.
+bool CambiaComoUnaVistaNueva(const Contenido &antes, const Contenido &ahora)
+{
+    const LineasCambiadas cambio = CompararLineas(antes, ahora);
+    const QByteArray a = antes.join();
+    const QByteArray b = ahora.join();
+    if (cambio.iguales)
+        return a == b;
+    const bool principio = cambio.inicio == 0 || a[cambio.inicio - 1] == '\n';
+    return principio && cambio.todas == (cambio.inicio == 0 && cambio.finAntes == a.size()) &&
+           Vista(a).replace(cambio.posicion, cambio.largo,
+                            Vista(b.mid(cambio.inicio, cambio.finAhora - cambio.inicio))) == Vista(b);
+}
+
+} // namespace
 
 class TestBaseConocimiento : public QObject
 {
@@ -21,6 +49,10 @@ private slots:
     void charactersOutsideTheCodePageBecomeQuestionMarks();
     void captionShowsTheFileNameFromTheLast60Characters_data();
     void captionShowsTheFileNameFromTheLast60Characters();
+    // A view lays out again only the lines that differ; replacing them must give what a new view would show.
+    void findsTheLinesThatChanged_data();
+    void findsTheLinesThatChanged();
+    void findsTheLinesThatChangedInRandomEditsOfLineBreaks();
 };
 
 void TestBaseConocimiento::objectCountCaptionUsesSignedNumberForm_data()
@@ -172,6 +204,58 @@ void TestBaseConocimiento::captionShowsTheFileNameFromTheLast60Characters()
     QFETCH(QString, ruta);
     QFETCH(QString, nombre);
     QCOMPARE(NombreArchivoParaTitulo(ruta), nombre);
+}
+
+void TestBaseConocimiento::findsTheLinesThatChanged_data()
+{
+    QTest::addColumn<QList<Contenido>>("contenidos");
+    const QByteArray largo(65535, 'x');
+    QTest::newRow("one record changes") << QList<Contenido>{{"a\r\n", "b\r\n", "c\r\n"}, {"a\r\n", "B\r\n", "c\r\n"}};
+    QTest::newRow("records added, one changed")
+        << QList<Contenido>{{"1\r\n", "2\r\n", "3\r\n"}, {"1\r\n", "5\r\n", "3\r\n", "4\r\n", "6\r\n"}};
+    QTest::newRow("records removed") << QList<Contenido>{{"a\r\n", "b\r\n", "c\r\n", "d\r\n"}, {"a\r\n", "d\r\n"}};
+    QTest::newRow("the same lines over and over") << QList<Contenido>{{"aa\r\naa\r\naa\r\n"}, {"aa\r\naa\r\n"}};
+    QTest::newRow("lone CR and LF become pairs and back")
+        << QList<Contenido>{{"a\rb\nc\r\n"}, {"a\r\nb\r\nc\r\n"}, {"a\rb\nc\r\n"}};
+    QTest::newRow("a pair split between pieces") << QList<Contenido>{{"a\r", "\nb\r\n"}, {"a\r", "\nB\r\n"}};
+    QTest::newRow("a CR at the end gains and loses its LF")
+        << QList<Contenido>{{"a\r\nb\r"}, {"a\r\nb\r\n"}, {"a\r\nb"}};
+    QTest::newRow("empty and back") << QList<Contenido>{{"a\r\n"}, {}, {"a\r\n"}, {""}};
+    QTest::newRow("same bytes in other pieces") << QList<Contenido>{{"ab\r\n", "cd\r\n"}, {"a", "b\r\ncd", "\r\n"}};
+    QTest::newRow("another file altogether") << QList<Contenido>{{"uno\r\ndos\r\n"}, {"tres\r\ncuatro\r\n"}};
+    QTest::newRow("past a block of comparing")
+        << QList<Contenido>{{largo + "\r\nz"}, {largo + "\r\ny"}, {"a\r\n" + largo + "\r\nb"}};
+    QTest::newRow("bytes of the code page") << QList<Contenido>{{"\x80\x9f\r\n\xff"}, {"\x80\x9e\r\n\xff"}};
+}
+
+void TestBaseConocimiento::findsTheLinesThatChanged()
+{
+    QFETCH(QList<Contenido>, contenidos);
+    for (qsizetype i = 1; i < contenidos.size(); ++i)
+        QVERIFY(CambiaComoUnaVistaNueva(contenidos[i - 1], contenidos[i]));
+    QVERIFY(CompararLineas(contenidos[0], contenidos[0]).iguales);
+}
+
+void TestBaseConocimiento::findsTheLinesThatChangedInRandomEditsOfLineBreaks()
+{
+    // Short contents of few bytes make every kind of line break meet every kind of edit.
+    QRandomGenerator azar(1252);
+    const auto contenidoAlAzar = [&azar] {
+        Contenido partes;
+        for (int p = azar.bounded(4); p >= 0; --p) {
+            QByteArray parte;
+            for (int b = azar.bounded(6); b > 0; --b)
+                parte += "ab\r\n"[azar.bounded(4)];
+            partes << parte;
+        }
+        return partes;
+    };
+    Contenido antes = contenidoAlAzar();
+    for (int i = 0; i < 5000; ++i) {
+        const Contenido ahora = contenidoAlAzar();
+        QVERIFY2(CambiaComoUnaVistaNueva(antes, ahora), (antes.join() + " / " + ahora.join()).toHex(' ').constData());
+        antes = ahora;
+    }
 }
 
 QTEST_APPLESS_MAIN(TestBaseConocimiento)

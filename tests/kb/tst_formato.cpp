@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include <QTest>
+
 #include <functional>
 
 #ifdef Q_OS_UNIX
@@ -21,55 +22,18 @@ namespace {
 const QByteArray Cabeceras = "0,0,0,\"Objeto (tipo de objeto)\"\r\n"
                              "0,0,0,\"Caracter\xedsticas del archivo\"\r\n";
 
+// A new document: one empty line and the default header strings.
 BaseConocimiento BaseNueva()
 {
-    BaseConocimiento base;
-    base.TipoObjeto = QStringLiteral("Objeto (tipo de objeto)");
-    base.Caracteristicas = QStringLiteral("Características del archivo");
+    BaseConocimiento base = BaseCompleta(1);
+    base.TextoLinea[1].clear();
     return base;
 }
 
-BaseConocimiento BaseDeEjemplo()
-{
-    BaseConocimiento base = BaseNueva();
-    base.NumLineas = 3;
-    base.ValorSi[1] = 2;
-    base.ValorNo[1] = 3;
-    base.TextoLinea[1] = QStringLiteral("Pregunta");
-    base.TextoLinea[2] = QStringLiteral("Objeto1");
-    base.TextoLinea[3] = QStringLiteral("Objeto2");
-    return base;
-}
-
-// A knowledge base with every line in use, with links that stay inside it.
-BaseConocimiento BaseLlena()
-{
-    BaseConocimiento base = BaseNueva();
-    base.NumLineas = BaseConocimiento::MaxLineas;
-    for (int k = 1; k <= BaseConocimiento::MaxLineas; ++k) {
-        if (2 * k + 1 <= BaseConocimiento::MaxLineas) {
-            base.ValorSi[k] = static_cast<qint16>(2 * k);
-            base.ValorNo[k] = static_cast<qint16>(2 * k + 1);
-        }
-        base.TextoLinea[k] = QStringLiteral("línea %1").arg(k);
-    }
-    return base;
-}
-
-// Reads the whole file as Open does when the user ignores every error; returns the errors in order.
 QList<int> LeerIgnorandoErrores(BaseConocimiento &base, const QString &ruta)
 {
     base.VaciarLineas();
-    base.NumLineas = 1;
-    LectorTvo lector(base, ruta);
-    QList<int> errores;
-    while (!lector.Terminado()) {
-        if (const int error = lector.EjecutarPaso()) {
-            errores << error;
-            lector.OmitirPaso();
-        }
-    }
-    return errores;
+    return LectorTvo(base, ruta).LeerIgnorandoErrores();
 }
 
 QByteArray Repetir(const QByteArray &registro, int veces)
@@ -184,7 +148,7 @@ void TestFormato::writesTheCountAsATextWithItsSign()
 
 void TestFormato::writesAFullBaseAs602Records()
 {
-    BaseConocimiento base = BaseLlena();
+    BaseConocimiento base = BaseCompleta(BaseConocimiento::MaxLineas);
     const QByteArray bytes = CodificarArchivoTvo(base);
     QCOMPARE(bytes.count("\r\n"), 602);
     QVERIFY(bytes.endsWith("599,0,0,\"l\xednea 599\"\r\n"));
@@ -193,7 +157,7 @@ void TestFormato::writesAFullBaseAs602Records()
 
 void TestFormato::anEncoderEncodesEveryEditAndKeepsTheRecordsOfOtherLines()
 {
-    BaseConocimiento base = BaseLlena();
+    BaseConocimiento base = BaseCompleta(BaseConocimiento::MaxLineas);
     CodificadorTvo codificador;
     const QList<QByteArray> primeros = codificador.Codificar(base);
     // Each edit as the window makes them: in place, by assignment, of the links, of the count.
@@ -487,7 +451,7 @@ void TestFormato::failedWriteLeavesThePreviousFileIntact()
 #ifdef Q_OS_UNIX
     // A file-size limit makes the write itself fail part-way, as a full disk does.
     EscribirBytes(Ruta("previo.tvo"), "contenido previo");
-    BaseConocimiento base = BaseLlena();
+    BaseConocimiento base = BaseCompleta(BaseConocimiento::MaxLineas);
     rlimit anterior{};
     QVERIFY(getrlimit(RLIMIT_FSIZE, &anterior) == 0);
     const auto senal = std::signal(SIGXFSZ, SIG_IGN);

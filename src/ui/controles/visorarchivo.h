@@ -12,8 +12,6 @@ class VisorArchivo : public QPlainTextEdit
 public:
     explicit VisorArchivo(QWidget *padre);
 
-    // Loads and shows the file at ruta; a file that cannot be read leaves the view empty.
-    void MostrarArchivo(const QString &ruta);
     // Shows a file's whole content, given in consecutive pieces as it was just written or read, and puts the
     // view back at its top as loading a file does. Only the lines that differ from those on view are laid out
     // again: after a one-line edit of a maximal base that is one line, not 19.6 MB.

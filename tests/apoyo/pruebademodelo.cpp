@@ -1,0 +1,57 @@
+#include "pruebademodelo.h"
+
+#include "kb/escritortvo.h"
+#include "util.h"
+
+#include <QDir>
+#include <QTest>
+
+void PruebaDeModelo::init()
+{
+    carpeta = std::make_unique<QTemporaryDir>();
+    QVERIFY(QFile::copy(QStringLiteral(ELTARVO_NUEVO_TVO), carpeta->filePath(QStringLiteral("Nuevo.tvo"))));
+    guion = std::make_unique<PlataformaGuion>(QDir::toNativeSeparators(carpeta->path()));
+    modelo = std::make_unique<ModeloElTarvo>(*guion);
+    Arrancar();
+}
+
+void PruebaDeModelo::cleanup()
+{
+    QVERIFY(guion->Comprobar());
+    Terminar();
+    modelo.reset();
+}
+
+QString PruebaDeModelo::Ruta(const QString &nombre) const
+{
+    return QDir::toNativeSeparators(carpeta->filePath(nombre));
+}
+
+void PruebaDeModelo::Ensenar(const QString &objeto1, const QString &objeto2, const QString &pregunta, bool si)
+{
+    Cajas().TextoEditado(Caja::Objeto1, objeto1);
+    Cajas().TextoEditado(Caja::Objeto2, objeto2);
+    Cajas().TextoEditado(Caja::Pregunta, pregunta);
+    modelo->Responder(si);
+}
+
+void PruebaDeModelo::AbrirBytes(const QByteArray &bytes, const QString &nombre)
+{
+    if (ElJuego().FaseActual() != Fase::FueraDeJuego)
+        Ensenar(QStringLiteral("uno"), QStringLiteral("dos"), QStringLiteral("¿Pregunta?"));
+    EscribirBytes(Ruta(nombre), bytes);
+    if (modelo->Doc().Modificado)
+        guion->ResponderMensaje(Plataforma::Respuesta::No);
+    guion->ResponderArchivo(Ruta(nombre));
+    guion->ResponderSiempre(Plataforma::Respuesta::Omitir);
+    modelo->Abrir();
+    guion->ResponderSiempre(std::nullopt);
+    guion->mensajes.clear();
+    guion->dialogos.clear();
+}
+
+void PruebaDeModelo::Abrir(const BaseConocimiento &base, const QString &nombre)
+{
+    BaseConocimiento copia = base;
+    AbrirBytes(CodificarArchivoTvo(copia), nombre);
+}

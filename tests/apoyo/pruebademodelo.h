@@ -1,0 +1,38 @@
+#pragma once
+
+#include "commands/modelo.h"
+#include "plataformaguion.h"
+
+#include <QObject>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// The fixture of the model tests: for every test function a fresh model over a scripted platform, started in
+// a program folder of its own that holds Nuevo.tvo, and a check afterwards that the script was followed.
+class PruebaDeModelo : public QObject
+{
+    Q_OBJECT
+protected slots:
+    void init();
+    void cleanup();
+
+protected:
+    // Starts the program: the window's load event.
+    virtual void Arrancar() { modelo->Form_Load(); }
+    virtual void Terminar() {}
+    QString Ruta(const QString &nombre) const;
+    // The first learning step: the three boxes as given, then Si or No.
+    void Ensenar(const QString &objeto1, const QString &objeto2, const QString &pregunta, bool si = true);
+    // A file with these bytes, opened with "Abrir..." out of play; the messages it showed are forgotten.
+    void AbrirBytes(const QByteArray &bytes, const QString &nombre = QStringLiteral("base.tvo"));
+    void Abrir(const BaseConocimiento &base, const QString &nombre = QStringLiteral("base.tvo"));
+
+    const BaseConocimiento &Base() const { return modelo->Base(); }
+    const Juego &ElJuego() const { return modelo->ElJuego(); }
+    Edicion &Cajas() const { return modelo->Cajas(); }
+
+    std::unique_ptr<QTemporaryDir> carpeta;
+    std::unique_ptr<PlataformaGuion> guion;
+    std::unique_ptr<ModeloElTarvo> modelo;
+};
