@@ -80,8 +80,8 @@ bool Edicion::Salir(Caja caja)
         return false;
     if (EsCabecera(caja))
         Almacenar(caja == Caja::TipoObjeto ? base.TipoObjeto : base.Caracteristicas, cortado);
-    // During a game the box shows the program's question, not an edit of the line.
-    else if (caja == Caja::Pregunta && juego.FaseActual() != Fase::Jugando)
+    // During a game the box shows the program's question, not an edit of the line; a file can have no lines.
+    else if (caja == Caja::Pregunta && juego.FaseActual() != Fase::Jugando && base.Existe(juego.LineaActual()))
         Almacenar(base.TextoLinea[juego.LineaActual()], cortado);
     return true;
 }

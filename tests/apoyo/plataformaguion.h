@@ -2,50 +2,39 @@
 
 #include "plataforma/plataforma.h"
 
-#include <QList>
 #include <QStringList>
 
 #include <deque>
 
-// A platform that answers from a script: every message box and file dialog must have been announced with
-// its answer beforehand. It records what was shown, and Comprobar() (called from cleanup()) fails when an
-// announced answer was not used or an unannounced dialog appeared.
+// A platform that answers from a script: every message box and file dialog must have been announced with its
+// answer. It records what was shown; Comprobar() fails when an answer was left unused or a dialog came
+// unannounced.
 class PlataformaGuion : public Plataforma
 {
 public:
-    struct MensajeMostrado {
-        QString texto;
+    struct Mostrado {
         QString titulo;
-        Botones botones;
-        Icono icono;
+        QString texto; // the message, or the dialog's filter
+        int tipo;      // the buttons of a message, or the kind of dialog
+        Icono icono = Icono::Error;
     };
 
-    struct DialogoMostrado {
-        Dialogo dialogo;
-        QString titulo;
-        QString filtro;
-    };
-
-    explicit PlataformaGuion(QString carpetaPrograma);
-
-    void ResponderMensaje(Respuesta respuesta);
-    // The answer to every message that no announced answer is left for, for runs whose messages are not
-    // known beforehand (broken files); such messages are still recorded.
+    explicit PlataformaGuion(QString carpeta) : carpeta(std::move(carpeta)) {}
+    void ResponderMensaje(Respuesta respuesta) { respuestas.push_back(respuesta); }
+    // The answer to every message left without one, for runs whose messages are not known beforehand.
     void ResponderSiempre(std::optional<Respuesta> respuesta) { respuestaFija = respuesta; }
-    void ResponderArchivo(std::optional<QString> ruta);
+    void ResponderArchivo(std::optional<QString> ruta) { archivos.push_back(std::move(ruta)); }
 
     Respuesta Mensaje(const QString &texto, const QString &titulo, Botones botones, Icono icono) override;
     std::optional<QString> ElegirArchivo(Dialogo dialogo, const QString &titulo, const QString &filtro) override;
-    void Pitido() override;
-    QString CarpetaPrograma() const override;
-    void TerminarPrograma() override;
-
-    // False when the script was not followed; the reason is reported as a test failure.
+    void Pitido() override { ++pitidos; }
+    QString CarpetaPrograma() const override { return carpeta; }
+    void TerminarPrograma() override { terminado = true; }
     bool Comprobar();
 
     QString carpeta;
-    QList<MensajeMostrado> mensajes;
-    QList<DialogoMostrado> dialogos;
+    QList<Mostrado> mensajes;
+    QList<Mostrado> dialogos;
     int pitidos = 0;
     bool terminado = false;
 

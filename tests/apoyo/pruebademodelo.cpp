@@ -55,3 +55,25 @@ void PruebaDeModelo::Abrir(const BaseConocimiento &base, const QString &nombre)
     BaseConocimiento copia = base;
     AbrirBytes(CodificarArchivoTvo(copia), nombre);
 }
+
+QString PruebaDeModelo::Estado() const
+{
+    static const char *const fases[] = {"fuera", "jugando", "aprendiendo", "llena"};
+    static const char fondos[] = {'P', 'O', 'A', 'V'};
+    const Juego &juego = modelo->ElJuego();
+    const Fila &fila = juego.FilaMostrada();
+    QString fondo;
+    for (Caja caja : {Caja::Objeto1, Caja::Objeto2, Caja::Pregunta})
+        fondo += QLatin1Char(fondos[int(juego.FondoDe(caja))]) + QStringLiteral(" ");
+    return QStringLiteral("%1 %2 %3 %4 | %5| %6")
+        .arg(QLatin1String(fases[int(juego.FaseActual())]), fila.registro, fila.valorSi, fila.valorNo, fondo,
+             juego.Texto(Caja::Pregunta));
+}
+
+QStringList PruebaDeModelo::Mensajes() const
+{
+    QStringList mensajes;
+    for (const auto &mensaje : guion->mensajes)
+        mensajes << mensaje.titulo + QStringLiteral(": ") + mensaje.texto;
+    return mensajes;
+}

@@ -28,6 +28,12 @@ protected:
     void AbrirBytes(const QByteArray &bytes, const QString &nombre = QStringLiteral("base.tvo"));
     void Abrir(const BaseConocimiento &base, const QString &nombre = QStringLiteral("base.tvo"));
 
+    // The state on screen in one line: phase, line row, backgrounds of Objeto 1, Objeto 2 and the question box,
+    // and the question box's text: "jugando 1 2 3 | P O P | ¿Vuela?".
+    QString Estado() const;
+    // The messages shown so far, as "title: text".
+    QStringList Mensajes() const;
+
     const BaseConocimiento &Base() const { return modelo->Base(); }
     const Juego &ElJuego() const { return modelo->ElJuego(); }
     Edicion &Cajas() const { return modelo->Cajas(); }

@@ -52,30 +52,23 @@ class TestFormato : public QObject
 private slots:
     void init();
 
-    void writesTheSixLineExampleExactly();
-    void writesANewDocumentAsTheShippedNuevoTvo();
+    void writesTheRecordsOfTheFormat_data();
+    void writesTheRecordsOfTheFormat();
     void cutsLongTextsInTheFileAndInMemory();
-    void writesTheCountAsATextWithItsSign_data();
-    void writesTheCountAsATextWithItsSign();
-    void writesAFullBaseAs602Records();
     void anEncoderEncodesEveryEditAndKeepsTheRecordsOfOtherLines();
     void writesPiecesOfAnySizeAsOneFile();
     void roundTripsTextsWithCommasLineBreaksAndEveryByte();
     void textWithAQuoteEndsAtTheQuoteOnReading();
 
-    void readsLineRecordsByPositionNotByNumber();
     void readsFiles_data();
     void readsFiles();
     void retryingAFailedRecordReadsOnFromWhereItStopped();
-    void reportsFilesThatCannotBeOpened_data();
-    void reportsFilesThatCannotBeOpened();
-    void aFailedOpenMakesEveryReadFailUntilTheEnd();
+    void pathsThatAreNoFileFailWithTheirErrors_data();
+    void pathsThatAreNoFileFailWithTheirErrors();
     void aCountAbove599StopsAtThe600thRecord();
 
     void inputsFoundByFuzzingReadAndWriteBackTheSame_data();
     void inputsFoundByFuzzingReadAndWriteBackTheSame();
-    void failedSaveLeavesNoFileAndReportsThePath_data();
-    void failedSaveLeavesNoFileAndReportsThePath();
     void failedWriteLeavesThePreviousFileIntact();
 
 private:
@@ -89,22 +82,28 @@ void TestFormato::init()
     QVERIFY(carpeta->isValid());
 }
 
-void TestFormato::writesTheSixLineExampleExactly()
+void TestFormato::writesTheRecordsOfTheFormat_data()
 {
-    BaseConocimiento base = BaseDeEjemplo();
-    QCOMPARE(EscribirArchivoTvo(base, Ruta("ejemplo.tvo")), Error::Ninguno);
-    QCOMPARE(LeerBytes(Ruta("ejemplo.tvo")), Cabeceras + "0,0,0,\" 3\"\r\n"
-                                                         "1,2,3,\"Pregunta\"\r\n"
-                                                         "2,0,0,\"Objeto1\"\r\n"
-                                                         "3,0,0,\"Objeto2\"\r\n");
+    QTest::addColumn<int>("numLineas");
+    QTest::addColumn<QByteArray>("cola");
+    QTest::newRow("the example") << 3
+                                 << QByteArray("0,0,0,\" 3\"\r\n1,2,3,\"Pregunta\"\r\n2,0,0,\"Objeto1\"\r\n"
+                                               "3,0,0,\"Objeto2\"\r\n");
+    QTest::newRow("no lines: no line record") << 0 << QByteArray("0,0,0,\" 0\"\r\n");
+    QTest::newRow("a negative count") << -3 << QByteArray("0,0,0,\"-3\"\r\n");
 }
 
-void TestFormato::writesANewDocumentAsTheShippedNuevoTvo()
+void TestFormato::writesTheRecordsOfTheFormat()
 {
-    BaseConocimiento base = BaseNueva();
-    const QByteArray esperado = Cabeceras + "0,0,0,\" 1\"\r\n1,0,0,\"\"\r\n";
-    QCOMPARE(CodificarArchivoTvo(base), esperado);
-    QCOMPARE(LeerBytes(QStringLiteral(ELTARVO_NUEVO_TVO)), esperado);
+    QFETCH(int, numLineas);
+    QFETCH(QByteArray, cola);
+    BaseConocimiento base = BaseDeEjemplo();
+    base.NumLineas = static_cast<qint16>(numLineas);
+    QCOMPARE(EscribirArchivoTvo(base, Ruta("ejemplo.tvo")), Error::Ninguno);
+    QCOMPARE(LeerBytes(Ruta("ejemplo.tvo")), Cabeceras + cola);
+    // A new document is written as the shipped Nuevo.tvo.
+    base = BaseNueva();
+    QCOMPARE(CodificarArchivoTvo(base), LeerBytes(QStringLiteral(ELTARVO_NUEVO_TVO)));
 }
 
 void TestFormato::cutsLongTextsInTheFileAndInMemory()
@@ -128,33 +127,6 @@ void TestFormato::cutsLongTextsInTheFileAndInMemory()
     QVERIFY(bytes.contains("2,0,0,\"" + cortado.toLatin1() + "\"\r\n3,0,0,"));
 }
 
-void TestFormato::writesTheCountAsATextWithItsSign_data()
-{
-    QTest::addColumn<int>("numLineas");
-    QTest::addColumn<QByteArray>("cola");
-    QTest::newRow("zero lines, no line record") << 0 << QByteArray("0,0,0,\" 0\"\r\n");
-    QTest::newRow("negative count") << -3 << QByteArray("0,0,0,\"-3\"\r\n");
-    QTest::newRow("one line") << 1 << QByteArray("0,0,0,\" 1\"\r\n1,0,0,\"\"\r\n");
-}
-
-void TestFormato::writesTheCountAsATextWithItsSign()
-{
-    QFETCH(int, numLineas);
-    QFETCH(QByteArray, cola);
-    BaseConocimiento base = BaseNueva();
-    base.NumLineas = static_cast<qint16>(numLineas);
-    QCOMPARE(CodificarArchivoTvo(base), Cabeceras + cola);
-}
-
-void TestFormato::writesAFullBaseAs602Records()
-{
-    BaseConocimiento base = BaseCompleta(BaseConocimiento::MaxLineas);
-    const QByteArray bytes = CodificarArchivoTvo(base);
-    QCOMPARE(bytes.count("\r\n"), 602);
-    QVERIFY(bytes.endsWith("599,0,0,\"l\xednea 599\"\r\n"));
-    QVERIFY(bytes.contains("\r\n1,2,3,\"l\xednea 1\"\r\n"));
-}
-
 void TestFormato::anEncoderEncodesEveryEditAndKeepsTheRecordsOfOtherLines()
 {
     BaseConocimiento base = BaseCompleta(BaseConocimiento::MaxLineas);
@@ -173,6 +145,7 @@ void TestFormato::anEncoderEncodesEveryEditAndKeepsTheRecordsOfOtherLines()
         [](BaseConocimiento &b) { b.NumLineas = BaseConocimiento::MaxLineas; },
         [](BaseConocimiento &b) { b.TipoObjeto = QStringLiteral("otro"); },
     };
+    QCOMPARE(primeros.size(), 602);
     for (size_t i = 0; i < ediciones.size(); ++i) {
         ediciones[i](base);
         const QList<QByteArray> registros = codificador.Codificar(base);
@@ -238,19 +211,6 @@ void TestFormato::textWithAQuoteEndsAtTheQuoteOnReading()
     QCOMPARE(leida.TextoLinea[3], QStringLiteral("Objeto2"));
 }
 
-void TestFormato::readsLineRecordsByPositionNotByNumber()
-{
-    EscribirBytes(Ruta("orden.tvo"),
-                  Cabeceras + "0,0,0,\" 3\"\r\n5,2,3,\"cinco\"\r\n9,0,0,\"nueve\"\r\n7,0,0,\"siete\"\r\n");
-    BaseConocimiento base;
-    QCOMPARE(LeerIgnorandoErrores(base, Ruta("orden.tvo")), QList<int>());
-    QCOMPARE(base.TextoLinea[1], QStringLiteral("cinco"));
-    QCOMPARE(base.TextoLinea[2], QStringLiteral("nueve"));
-    QCOMPARE(base.TextoLinea[3], QStringLiteral("siete"));
-    QCOMPARE(base.ValorSi[1], qint16(2));
-    QCOMPARE(base.ValorNo[1], qint16(3));
-}
-
 void TestFormato::readsFiles_data()
 {
     QTest::addColumn<QByteArray>("contenido");
@@ -309,6 +269,9 @@ void TestFormato::readsFiles_data()
     QTest::newRow("NUL bytes are characters")
         << Cabeceras + QByteArray("0,0,0,\" 1\"\r\n1,0,0,\"a\0b\"\r\n", 25) << QList<int>{} << 1
         << QStringList{QString::fromLatin1("a\0b", 3)} << QList<int>{0, 0};
+    QTest::newRow("records numbered 5, 9, 7 are lines 1, 2, 3")
+        << Cabeceras + "0,0,0,\" 3\"\r\n5,2,3,\"uno\"\r\n9,0,0,\"dos\"\r\n7,0,0,\"tres\"\r\n"
+        << QList<int>{} << 3 << textosTres << QList<int>{2, 3};
     QTest::newRow("empty file") << QByteArray() << QList<int>{62, 62, 62} << 0 << QStringList{""} << QList<int>{0, 0};
     QTest::newRow("no final line end") << Cabeceras + "0,0,0,\" 1\"\r\n1,0,0,\"uno\"" << QList<int>{} << 1
                                        << QStringList{"uno"} << QList<int>{0, 0};
@@ -351,35 +314,31 @@ void TestFormato::retryingAFailedRecordReadsOnFromWhereItStopped()
     QVERIFY(base.TextoLinea[1].isEmpty());
 }
 
-void TestFormato::reportsFilesThatCannotBeOpened_data()
+void TestFormato::pathsThatAreNoFileFailWithTheirErrors_data()
 {
     QTest::addColumn<QString>("nombre");
-    QTest::addColumn<int>("error");
-    QTest::newRow("missing file") << "no-existe.tvo" << Error::ArchivoNoEncontrado;
-    QTest::newRow("missing folder") << "no-hay-carpeta/archivo.tvo" << Error::RutaNoEncontrada;
-    QTest::newRow("parent is a file") << "archivo.tvo/dentro.tvo" << Error::RutaNoEncontrada;
-    QTest::newRow("a folder chosen as the file") << "carpeta" << Error::AccesoRuta;
+    QTest::addColumn<int>("lectura");
+    QTest::addColumn<int>("escritura");
+    QTest::newRow("a missing file") << "no-existe.tvo" << Error::ArchivoNoEncontrado << Error::Ninguno;
+    QTest::newRow("a missing folder") << "no-hay-carpeta/a.tvo" << Error::RutaNoEncontrada << Error::RutaNoEncontrada;
+    QTest::newRow("a parent that is a file")
+        << "archivo.tvo/a.tvo" << Error::RutaNoEncontrada << Error::RutaNoEncontrada;
+    QTest::newRow("a folder") << "carpeta" << Error::AccesoRuta << Error::AccesoRuta;
 }
 
-void TestFormato::reportsFilesThatCannotBeOpened()
+void TestFormato::pathsThatAreNoFileFailWithTheirErrors()
 {
     QFETCH(QString, nombre);
-    QFETCH(int, error);
-    EscribirBytes(Ruta("archivo.tvo"), "x");
+    QFETCH(int, lectura);
+    QFETCH(int, escritura);
+    EscribirBytes(Ruta("archivo.tvo"), "previo");
     QVERIFY(QDir(carpeta->path()).mkdir(QStringLiteral("carpeta")));
-    BaseConocimiento base;
-    LectorTvo lector(base, Ruta(nombre));
-    QCOMPARE(lector.EjecutarPaso(), error);
-}
-
-void TestFormato::aFailedOpenMakesEveryReadFailUntilTheEnd()
-{
-    BaseConocimiento base;
-    base.TipoObjeto = QStringLiteral("antes");
-    // Open, both headers and the count fail; a count that was not read leaves no line to read.
-    QCOMPARE(LeerIgnorandoErrores(base, Ruta("no-existe.tvo")), (QList<int>{53, 52, 52, 52}));
-    QCOMPARE(base.NumLineas, qint16(0));
-    QCOMPARE(base.TipoObjeto, QStringLiteral("antes"));
+    BaseConocimiento base = BaseDeEjemplo();
+    QCOMPARE(LectorTvo(base, Ruta(nombre)).EjecutarPaso(), lectura);
+    QCOMPARE(EscribirArchivoTvo(base, Ruta(nombre)), escritura);
+    // A failed write leaves everything as it was, and no temporary file behind.
+    QCOMPARE(LeerBytes(Ruta("archivo.tvo")), QByteArray("previo"));
+    QCOMPARE(QDir(carpeta->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), escritura ? 2 : 3);
 }
 
 void TestFormato::aCountAbove599StopsAtThe600thRecord()
@@ -421,29 +380,6 @@ void TestFormato::inputsFoundByFuzzingReadAndWriteBackTheSame()
     QCOMPARE(releida.NumLineas, base.NumLineas);
     QVERIFY(releida.TextoLinea == base.TextoLinea);
     QVERIFY(releida.ValorSi == base.ValorSi);
-}
-
-void TestFormato::failedSaveLeavesNoFileAndReportsThePath_data()
-{
-    QTest::addColumn<QString>("nombre");
-    QTest::addColumn<int>("error");
-    QTest::newRow("missing folder") << "no-hay-carpeta/nuevo.tvo" << Error::RutaNoEncontrada;
-    QTest::newRow("parent is a file") << "archivo.tvo/nuevo.tvo" << Error::RutaNoEncontrada;
-    QTest::newRow("a folder chosen as the file") << "carpeta" << Error::AccesoRuta;
-}
-
-void TestFormato::failedSaveLeavesNoFileAndReportsThePath()
-{
-    QFETCH(QString, nombre);
-    QFETCH(int, error);
-    EscribirBytes(Ruta("archivo.tvo"), "previo");
-    QVERIFY(QDir(carpeta->path()).mkdir(QStringLiteral("carpeta")));
-    BaseConocimiento base = BaseDeEjemplo();
-    QCOMPARE(EscribirArchivoTvo(base, Ruta(nombre)), error);
-    QCOMPARE(LeerBytes(Ruta("archivo.tvo")), QByteArray("previo"));
-    QVERIFY(QFileInfo(Ruta("carpeta")).isDir());
-    QCOMPARE(QDir(carpeta->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-             (QStringList{"archivo.tvo", "carpeta"}));
 }
 
 void TestFormato::failedWriteLeavesThePreviousFileIntact()

@@ -5,112 +5,98 @@
 
 using Respuesta = Plataforma::Respuesta;
 
-namespace {
-enum class Estado { FueraDeJuego, Jugando, Aprendiendo, BaseLlena };
-} // namespace
-Q_DECLARE_METATYPE(Estado)
-
 class TestEdicion : public PruebaDeModelo
 {
     Q_OBJECT
 private slots:
-    void aTypedQuoteBecomesAnApostropheAndTypingMarksSomeBoxes_data();
-    void aTypedQuoteBecomesAnApostropheAndTypingMarksSomeBoxes();
+    void typingReplacesAQuoteAndMarksSomeBoxes_data();
+    void typingReplacesAQuoteAndMarksSomeBoxes();
     void leavingABoxCommitsItsText_data();
     void leavingABoxCommitsItsText();
     void aQuoteIsReportedOnceAndNothingIsStored();
+    void aFileWithoutLinesStoresNoEditOfTheQuestionBox();
     void leavingCutsTheTextTo32766Characters_data();
     void leavingCutsTheTextTo32766Characters();
     void theBrowserReadsTheNumberAtTheStartOfTheBox_data();
     void theBrowserReadsTheNumberAtTheStartOfTheBox();
-    void theArrowsStopAtTheEnds_data();
     void theArrowsStopAtTheEnds();
-    void theBrowserGoesOnFromWhereTheGameStopped();
 
 private:
-    // BaseCompleta(7) opened, then brought into the given state; the document counts as unchanged.
-    void Poner(Estado estado)
+    // BaseCompleta(7) opened and brought into the phase; the document counts as unchanged unless learning.
+    void Poner(Fase fase)
     {
         BaseConocimiento base = BaseCompleta(7);
-        if (estado == Estado::BaseLlena)
-            base.NumLineas = 599;
+        base.NumLineas = fase == Fase::BaseLlena ? 599 : 7;
         Abrir(base);
-        if (estado == Estado::BaseLlena)
+        if (fase == Fase::BaseLlena)
             guion->ResponderMensaje(Respuesta::Aceptar);
-        if (estado != Estado::FueraDeJuego)
+        if (fase != Fase::FueraDeJuego)
             modelo->Jugar();
-        if (estado == Estado::Aprendiendo || estado == Estado::BaseLlena) {
-            modelo->Responder(true);
-            modelo->Responder(true);
-            modelo->Responder(false);
-        }
+        for (bool si : {true, true, false})
+            if (fase == Fase::Aprendiendo || fase == Fase::BaseLlena)
+                modelo->Responder(si);
+        QCOMPARE(ElJuego().FaseActual(), fase);
     }
-    QString &Almacenado(Caja caja) const
+    QString Almacenado(Caja caja) const
     {
-        auto &base = const_cast<BaseConocimiento &>(Base());
-        return caja == Caja::TipoObjeto ? base.TipoObjeto
-               : caja == Caja::Carac    ? base.Caracteristicas
-                                        : base.TextoLinea[ElJuego().LineaActual()];
+        return caja == Caja::TipoObjeto ? Base().TipoObjeto
+               : caja == Caja::Carac    ? Base().Caracteristicas
+                                        : Base().TextoLinea[ElJuego().LineaActual()];
     }
 };
 
-void TestEdicion::aTypedQuoteBecomesAnApostropheAndTypingMarksSomeBoxes_data()
+void TestEdicion::typingReplacesAQuoteAndMarksSomeBoxes_data()
 {
     QTest::addColumn<Caja>("caja");
-    QTest::addColumn<Estado>("estado");
+    QTest::addColumn<Fase>("fase");
     QTest::addColumn<bool>("marca");
-    QTest::newRow("Tipo de objeto, in play") << Caja::TipoObjeto << Estado::Jugando << true;
-    QTest::newRow("Caracteristicas, in play") << Caja::Carac << Estado::Jugando << true;
-    QTest::newRow("Pregunta, out of play") << Caja::Pregunta << Estado::FueraDeJuego << true;
-    QTest::newRow("Pregunta, in play") << Caja::Pregunta << Estado::Jugando << false;
-    QTest::newRow("Objeto 1") << Caja::Objeto1 << Estado::FueraDeJuego << false;
-    QTest::newRow("Objeto 2") << Caja::Objeto2 << Estado::FueraDeJuego << false;
+    QTest::newRow("Tipo de objeto, in play") << Caja::TipoObjeto << Fase::Jugando << true;
+    QTest::newRow("Caracteristicas, in play") << Caja::Carac << Fase::Jugando << true;
+    QTest::newRow("Pregunta, out of play") << Caja::Pregunta << Fase::FueraDeJuego << true;
+    QTest::newRow("Pregunta, in play") << Caja::Pregunta << Fase::Jugando << false;
+    QTest::newRow("Objeto 1") << Caja::Objeto1 << Fase::FueraDeJuego << false;
+    QTest::newRow("Objeto 2") << Caja::Objeto2 << Fase::FueraDeJuego << false;
 }
 
-void TestEdicion::aTypedQuoteBecomesAnApostropheAndTypingMarksSomeBoxes()
+void TestEdicion::typingReplacesAQuoteAndMarksSomeBoxes()
 {
     QFETCH(Caja, caja);
-    QFETCH(Estado, estado);
+    QFETCH(Fase, fase);
     QFETCH(bool, marca);
-    Poner(estado);
-    for (int codigo : {int('a'), 3 /* Ctrl+C, which changes nothing */}) {
+    Poner(fase);
+    // Ctrl+C counts although it changes nothing; a typographic quote is an ordinary character.
+    QList<int> codigos = {3, '"', 0x201C};
+    for (int &codigo : codigos)
         Cajas().Tecla(caja, codigo);
-        QCOMPARE(modelo->Doc().Modificado, marca);
-    }
-    int codigo = '"';
-    Cajas().Tecla(caja, codigo);
-    QCOMPARE(codigo, int('\''));
-    // A typographic quote is an ordinary character.
-    codigo = 0x201C;
-    Cajas().Tecla(caja, codigo);
-    QCOMPARE(codigo, 0x201C);
+    QCOMPARE(codigos, (QList<int>{3, '\'', 0x201C}));
+    QCOMPARE(modelo->Doc().Modificado, marca);
 }
 
 void TestEdicion::leavingABoxCommitsItsText_data()
 {
     QTest::addColumn<Caja>("caja");
-    QTest::addColumn<Estado>("estado");
+    QTest::addColumn<Fase>("fase");
     QTest::addColumn<QString>("texto");
     QTest::addColumn<bool>("guarda");
     const QString nuevo = QStringLiteral("nuevo, \r\ntexto \u00A0“citado”");
-    QTest::newRow("Tipo de objeto") << Caja::TipoObjeto << Estado::FueraDeJuego << nuevo << true;
-    QTest::newRow("an empty Tipo de objeto") << Caja::TipoObjeto << Estado::FueraDeJuego << QString() << true;
-    QTest::newRow("Caracteristicas in play") << Caja::Carac << Estado::Jugando << nuevo << true;
-    QTest::newRow("Pregunta out of play") << Caja::Pregunta << Estado::FueraDeJuego << nuevo << true;
-    QTest::newRow("Pregunta in play stores nothing") << Caja::Pregunta << Estado::Jugando << nuevo << false;
-    QTest::newRow("Pregunta learning") << Caja::Pregunta << Estado::Aprendiendo << nuevo << true;
-    QTest::newRow("Pregunta in the full hold") << Caja::Pregunta << Estado::BaseLlena << nuevo << true;
-    QTest::newRow("Objeto 1 stores nothing") << Caja::Objeto1 << Estado::FueraDeJuego << nuevo << false;
-    QTest::newRow("a visit that changes nothing") << Caja::Pregunta << Estado::FueraDeJuego << "línea 1" << true;
+    QTest::newRow("Tipo de objeto") << Caja::TipoObjeto << Fase::FueraDeJuego << nuevo << true;
+    QTest::newRow("an empty Tipo de objeto") << Caja::TipoObjeto << Fase::FueraDeJuego << QString() << true;
+    QTest::newRow("Caracteristicas in play") << Caja::Carac << Fase::Jugando << nuevo << true;
+    QTest::newRow("Pregunta out of play") << Caja::Pregunta << Fase::FueraDeJuego << nuevo << true;
+    QTest::newRow("Pregunta in play stores nothing") << Caja::Pregunta << Fase::Jugando << nuevo << false;
+    QTest::newRow("Pregunta learning") << Caja::Pregunta << Fase::Aprendiendo << nuevo << true;
+    QTest::newRow("Pregunta in the full hold") << Caja::Pregunta << Fase::BaseLlena << nuevo << true;
+    QTest::newRow("Objeto 1 stores nothing") << Caja::Objeto1 << Fase::FueraDeJuego << nuevo << false;
+    QTest::newRow("a visit that changes nothing") << Caja::Pregunta << Fase::FueraDeJuego << "línea 1" << true;
 }
 
 void TestEdicion::leavingABoxCommitsItsText()
 {
     QFETCH(Caja, caja);
-    QFETCH(Estado, estado);
+    QFETCH(Fase, fase);
     QFETCH(QString, texto);
     QFETCH(bool, guarda);
-    Poner(estado);
+    Poner(fase);
     const bool modificadoAntes = modelo->Doc().Modificado;
     const QString antes = Almacenado(caja);
     Cajas().TextoEditado(caja, texto);
@@ -122,19 +108,24 @@ void TestEdicion::leavingABoxCommitsItsText()
 
 void TestEdicion::aQuoteIsReportedOnceAndNothingIsStored()
 {
-    Poner(Estado::FueraDeJuego);
-    const QString antes = Base().Caracteristicas;
+    Poner(Fase::FueraDeJuego);
     Cajas().TextoEditado(Caja::Carac, QStringLiteral("pegado \"con\" \"dos\" comillas"));
     guion->ResponderMensaje(Respuesta::Aceptar);
     QVERIFY(!Cajas().Salir(Caja::Carac));
-    QCOMPARE(guion->mensajes.size(), 1);
-    QCOMPARE(guion->mensajes[0].texto, QStringLiteral("Quite las comillas del texto Características"));
-    QCOMPARE(guion->mensajes[0].titulo, QStringLiteral("Comillas encontradas"));
-    QCOMPARE(guion->mensajes[0].botones, Plataforma::Botones::Aceptar);
+    QCOMPARE(Mensajes(), QStringList{"Comillas encontradas: Quite las comillas del texto Características"});
+    QCOMPARE(guion->mensajes[0].tipo, int(Plataforma::Botones::Aceptar));
     QCOMPARE(guion->mensajes[0].icono, Plataforma::Icono::Error);
-    QCOMPARE(Base().Caracteristicas, antes);
+    QCOMPARE(Base().Caracteristicas, QStringLiteral("Características del archivo"));
     QCOMPARE(Cajas().Texto(Caja::Carac), QStringLiteral("pegado \"con\" \"dos\" comillas"));
     QVERIFY(!modelo->Doc().Modificado);
+}
+
+void TestEdicion::aFileWithoutLinesStoresNoEditOfTheQuestionBox()
+{
+    AbrirBytes("0,0,0,\"\"\r\n0,0,0,\"\"\r\n0,0,0,\"0\"\r\n");
+    Cajas().TextoEditado(Caja::Pregunta, QStringLiteral("nada"));
+    QVERIFY(Cajas().Salir(Caja::Pregunta));
+    QVERIFY(Base().TextoLinea[1].isEmpty() && !modelo->Doc().Modificado);
 }
 
 void TestEdicion::leavingCutsTheTextTo32766Characters_data()
@@ -156,97 +147,73 @@ void TestEdicion::leavingCutsTheTextTo32766Characters()
 {
     QFETCH(QString, texto);
     QFETCH(QString, guardado);
-    Poner(Estado::FueraDeJuego);
+    Poner(Fase::FueraDeJuego);
     Cajas().TextoEditado(Caja::TipoObjeto, texto);
     if (guardado.isEmpty())
         guion->ResponderMensaje(Respuesta::Aceptar);
     QCOMPARE(Cajas().Salir(Caja::TipoObjeto), !guardado.isEmpty());
     QCOMPARE(Cajas().Texto(Caja::TipoObjeto), guardado.isEmpty() ? texto : guardado);
-    if (!guardado.isEmpty())
-        QCOMPARE(Base().TipoObjeto, guardado);
+    QCOMPARE(Base().TipoObjeto, guardado.isEmpty() ? QStringLiteral("Objeto (tipo de objeto)") : guardado);
 }
 
 void TestEdicion::theBrowserReadsTheNumberAtTheStartOfTheBox_data()
 {
     QTest::addColumn<QString>("texto");
     QTest::addColumn<int>("linea");
-    QTest::newRow("5") << "5" << 5;
-    QTest::newRow("007") << "007" << 7;
-    QTest::newRow("2.9") << "2.9" << 2;
-    QTest::newRow("a blank, then 4") << " 4" << 4;
-    QTest::newRow("4x") << "4x" << 4;
-    QTest::newRow("8, past the last line") << "8" << 3;
-    QTest::newRow("0") << "0" << 3;
-    QTest::newRow("-2") << "-2" << 3;
-    QTest::newRow("-0.5") << "-0.5" << 3;
-    QTest::newRow("empty") << "" << 3;
-    QTest::newRow("letters") << "abc" << 3;
-    QTest::newRow("blanks") << "   " << 3;
-    QTest::newRow("above 16 bits") << "70000" << 3;
-    QTest::newRow("a huge exponent") << "1e999" << 3;
+    const std::pair<const char *, int> filas[] = {{"5", 5},   {"007", 7}, {"2.9", 2},   {" 4", 4},   {"4x", 4},
+                                                  {"8", 3},   {"0", 3},   {"-2", 3},    {"-0.5", 3}, {"", 3},
+                                                  {"abc", 3}, {"   ", 3}, {"70000", 3}, {"1e999", 3}};
+    for (const auto &[texto, linea] : filas)
+        QTest::addRow("\"%s\"", texto) << QString::fromLatin1(texto) << linea;
 }
 
 void TestEdicion::theBrowserReadsTheNumberAtTheStartOfTheBox()
 {
     QFETCH(QString, texto);
     QFETCH(int, linea);
-    Poner(Estado::FueraDeJuego);
+    Poner(Fase::FueraDeJuego);
     Cajas().RegistroEditado(QStringLiteral("3"));
     Cajas().TeclaRegistro(13);
     Cajas().TextoEditado(Caja::Pregunta, QStringLiteral("sin guardar"));
-    const Fondo fondo = ElJuego().FondoDe(Caja::Pregunta);
     Cajas().RegistroEditado(texto);
     Cajas().TeclaRegistro('x');
     QCOMPARE(ElJuego().FilaMostrada().registro, texto);
     Cajas().Validar();
-    QCOMPARE(ElJuego().LineaActual(), qint16(linea));
-    QCOMPARE(ElJuego().FilaMostrada().registro, QString::number(linea));
-    QCOMPARE(ElJuego().FilaMostrada().valorSi, QString::number(Base().ValorSi[linea]));
-    QCOMPARE(ElJuego().FilaMostrada().valorNo, QString::number(Base().ValorNo[linea]));
-    // A line shown is shown from the base; a rejected number leaves the box as it was.
-    QCOMPARE(Cajas().Texto(Caja::Pregunta), linea == 3 ? QStringLiteral("sin guardar") : Base().TextoLinea[linea]);
-    QCOMPARE(ElJuego().FondoDe(Caja::Pregunta), fondo);
+    // A line shown comes from the base, colours and all unchanged; a rejected number only goes back.
+    const QString mostrado = linea == 3 ? QStringLiteral("sin guardar") : Base().TextoLinea[linea];
+    QCOMPARE(Estado(), QStringLiteral("fuera %1 %2 %3 | P O P | %4")
+                           .arg(linea)
+                           .arg(Base().ValorSi[linea])
+                           .arg(Base().ValorNo[linea])
+                           .arg(mostrado));
     QVERIFY(!modelo->Doc().Modificado);
-}
-
-void TestEdicion::theArrowsStopAtTheEnds_data()
-{
-    QTest::addColumn<int>("desde");
-    QTest::addColumn<QList<int>>("lineas"); // after | <, <, >, > |
-    QTest::newRow("line 1") << 1 << QList<int>{1, 1, 2, 7};
-    QTest::newRow("line 4") << 4 << QList<int>{1, 3, 5, 7};
-    QTest::newRow("line 7") << 7 << QList<int>{1, 6, 7, 7};
 }
 
 void TestEdicion::theArrowsStopAtTheEnds()
 {
-    QFETCH(int, desde);
-    QFETCH(QList<int>, lineas);
-    Poner(Estado::FueraDeJuego);
+    Poner(Fase::FueraDeJuego);
     const QList<void (Edicion::*)()> flechas = {&Edicion::IrAPrimera, &Edicion::IrAAnterior, &Edicion::IrASiguiente,
                                                 &Edicion::IrAUltima};
-    for (int i = 0; i < flechas.size(); ++i) {
-        Cajas().RegistroEditado(QString::number(desde));
-        Cajas().Validar();
-        (Cajas().*flechas[i])();
-        QCOMPARE(int(ElJuego().LineaActual()), lineas[i]);
+    // From lines 1, 4 and 7: where | <, <, > and > | lead.
+    const QList<QList<int>> destinos = {{1, 1, 2, 7}, {1, 3, 5, 7}, {1, 6, 7, 7}};
+    for (int desde : {1, 4, 7}) {
+        for (int i = 0; i < flechas.size(); ++i) {
+            Cajas().RegistroEditado(QString::number(desde));
+            Cajas().Validar();
+            (Cajas().*flechas[i])();
+            QCOMPARE(int(ElJuego().LineaActual()), destinos[desde / 3][i]);
+        }
     }
-    // In play the browser is off.
-    modelo->Jugar();
-    Cajas().IrAUltima();
-    QCOMPARE(ElJuego().LineaActual(), qint16(1));
-}
-
-void TestEdicion::theBrowserGoesOnFromWhereTheGameStopped()
-{
-    Poner(Estado::FueraDeJuego);
+    // After a game stopped at line 4, ">" shows line 5; in play the browser is off.
     modelo->Jugar();
     modelo->Responder(true);
     modelo->Responder(true);
     modelo->Parar();
-    QCOMPARE(ElJuego().FilaMostrada().registro, QStringLiteral("4"));
     Cajas().IrASiguiente();
     QCOMPARE(ElJuego().LineaActual(), qint16(5));
+    modelo->Jugar();
+    Cajas().IrAUltima();
+    QCOMPARE(ElJuego().LineaActual(), qint16(1));
 }
 
 QTEST_MAIN(TestEdicion)

@@ -11,125 +11,96 @@ class TestJuego : public PruebaDeModelo
 {
     Q_OBJECT
 private slots:
-    void eachPhaseHasItsControls_data();
     void eachPhaseHasItsControls();
     void theFirstStepStoresTheQuestionAndBothObjects_data();
     void theFirstStepStoresTheQuestionAndBothObjects();
+    void aGameWalksTheTreeWithTheColoursOfEachStep_data();
     void aGameWalksTheTreeWithTheColoursOfEachStep();
     void aWrongGuessLearnsAndTheParentKeepsItsLink();
-    void pararEndsTheGameWhereItStands();
-    void anEmptyLineOneIsAGuess_data();
-    void anEmptyLineOneIsAGuess();
     void aFullBaseHoldsTheGuessUntilSi_data();
     void aFullBaseHoldsTheGuessUntilSi();
-    void linksAFileBringsNeverIndexOutsideTheLines_data();
-    void linksAFileBringsNeverIndexOutsideTheLines();
-    void learningIsRefusedWhereItWouldDamageTheBase_data();
-    void learningIsRefusedWhereItWouldDamageTheBase();
-    void aQuoteInABoxStopsTheLearningStep_data();
+    void whatAFileBringsNeverIndexesOutsideTheLines_data();
+    void whatAFileBringsNeverIndexesOutsideTheLines();
     void aQuoteInABoxStopsTheLearningStep();
     void teachesFiveObjectsAndPlaysToEachOfThem();
 
 private:
-    QString Fila() const
-    {
-        const ::Fila &fila = ElJuego().FilaMostrada();
-        return fila.registro + ' ' + fila.valorSi + ' ' + fila.valorNo;
-    }
-    // The backgrounds of Objeto 1, Objeto 2 and the question box.
-    QList<Fondo> Fondos() const
-    {
-        return {ElJuego().FondoDe(Caja::Objeto1), ElJuego().FondoDe(Caja::Objeto2), ElJuego().FondoDe(Caja::Pregunta)};
-    }
-    // "Jugar", then one answer per letter: S for Si, N for No.
+    // "Jugar", then one answer per letter: S for Si, N for No, P for "Parar".
     void Jugar(const QString &respuestas)
     {
         modelo->Jugar();
         for (QChar respuesta : respuestas)
-            modelo->Responder(respuesta == 'S');
-    }
-    void VerificarMensaje(const QString &texto, const QString &titulo)
-    {
-        QCOMPARE(guion->mensajes.size(), 1);
-        QCOMPARE(guion->mensajes[0].texto, texto);
-        QCOMPARE(guion->mensajes[0].titulo, titulo);
-        QCOMPARE(guion->mensajes[0].botones, Plataforma::Botones::Aceptar);
-        QCOMPARE(guion->mensajes[0].icono, Plataforma::Icono::Exclamacion);
+            respuesta == 'P' ? modelo->Parar() : modelo->Responder(respuesta == 'S');
     }
 };
 
-void TestJuego::eachPhaseHasItsControls_data()
-{
-    QTest::addColumn<Fase>("fase");
-    QTest::addColumn<QList<bool>>("controles"); // Si/No, Jugar, Parar, file commands, browser
-    QTest::newRow("out of play") << Fase::FueraDeJuego << QList<bool>{false, true, false, true, true};
-    QTest::newRow("playing") << Fase::Jugando << QList<bool>{true, false, true, false, false};
-    QTest::newRow("learning") << Fase::Aprendiendo << QList<bool>{true, false, false, false, false};
-    QTest::newRow("full base held") << Fase::BaseLlena << QList<bool>{true, false, false, false, false};
-}
-
 void TestJuego::eachPhaseHasItsControls()
 {
-    QFETCH(Fase, fase);
-    QFETCH(QList<bool>, controles);
-    const Controles c = ControlesDe(fase);
-    QCOMPARE((QList<bool>{c.siNo, c.jugar, c.parar, c.archivo, c.navegador}), controles);
+    // Si/No, Jugar, Parar, the file commands, the browser.
+    const auto controles = [](Fase fase) {
+        const Controles c = ControlesDe(fase);
+        return QList<bool>{c.siNo, c.jugar, c.parar, c.archivo, c.navegador};
+    };
+    QCOMPARE(controles(Fase::FueraDeJuego), (QList<bool>{false, true, false, true, true}));
+    QCOMPARE(controles(Fase::Jugando), (QList<bool>{true, false, true, false, false}));
+    QCOMPARE(controles(Fase::Aprendiendo), (QList<bool>{true, false, false, false, false}));
+    QCOMPARE(controles(Fase::BaseLlena), (QList<bool>{true, false, false, false, false}));
 }
 
 void TestJuego::theFirstStepStoresTheQuestionAndBothObjects_data()
 {
     QTest::addColumn<bool>("si");
-    QTest::addColumn<int>("enlaceSi");
-    QTest::newRow("Si") << true << 2;
-    QTest::newRow("No") << false << 3;
+    QTest::newRow("Si") << true;
+    QTest::newRow("No") << false;
 }
 
 void TestJuego::theFirstStepStoresTheQuestionAndBothObjects()
 {
     QFETCH(bool, si);
-    QFETCH(int, enlaceSi);
-    QCOMPARE(ElJuego().FaseActual(), Fase::Aprendiendo);
     Ensenar(QStringLiteral("gato"), QStringLiteral("perro"), QStringLiteral("¿Ladra?\r\nMucho"), si);
+    // Objeto 2 is reached by the answer given; the step changes neither the boxes nor the row.
     QCOMPARE(Base().NumLineas, qint16(3));
-    QCOMPARE(int(Base().ValorSi[1]), enlaceSi);
-    QCOMPARE(int(Base().ValorNo[1]), 5 - enlaceSi);
-    QCOMPARE(Base().TextoLinea[1], QStringLiteral("¿Ladra?\r\nMucho"));
-    QCOMPARE(Base().TextoLinea[2], QStringLiteral("perro"));
-    QCOMPARE(Base().TextoLinea[3], QStringLiteral("gato"));
-    for (int k : {2, 3})
-        QVERIFY(!Base().EsPregunta(k));
+    QCOMPARE((QList<int>{Base().ValorSi[1], Base().ValorNo[1]}), (si ? QList<int>{2, 3} : QList<int>{3, 2}));
+    QCOMPARE((QStringList{Base().TextoLinea[1], Base().TextoLinea[2], Base().TextoLinea[3]}),
+             (QStringList{"¿Ladra?\r\nMucho", "perro", "gato"}));
+    QVERIFY(!Base().EsPregunta(2) && !Base().EsPregunta(3));
     QCOMPARE(ElJuego().CuentaObjetos(), QStringLiteral("El archivo tvo contiene  2 objetos"));
-    QCOMPARE(ElJuego().FaseActual(), Fase::FueraDeJuego);
-    // The step changes neither the boxes, nor their colours, nor the row.
-    QCOMPARE(Fondos(), (QList<Fondo>{Fondo::Otro, Fondo::Pregunta, Fondo::Pregunta}));
-    QCOMPARE(Fila(), QStringLiteral("1 0 0"));
-    QCOMPARE(Cajas().Texto(Caja::Objeto2), QStringLiteral("perro"));
+    QCOMPARE(Estado(), QStringLiteral("fuera 1 0 0 | O P P | ¿Ladra?\r\nMucho"));
     QVERIFY(modelo->Doc().Modificado);
+}
+
+void TestJuego::aGameWalksTheTreeWithTheColoursOfEachStep_data()
+{
+    QTest::addColumn<QString>("respuestas");
+    QTest::addColumn<QString>("estado");
+    QTest::newRow("Jugar") << ""
+                           << "jugando 1 2 3 | P O P | línea 1";
+    QTest::newRow("a question") << "N"
+                                << "jugando 3 6 7 | P O P | línea 3";
+    QTest::newRow("a guess") << "NS"
+                             << "jugando 6 0 0 | P O A | línea 6";
+    QTest::newRow("the guess confirmed") << "NSS"
+                                         << "fuera 6 0 0 | P O V | línea 6";
+    QTest::newRow("Parar where it stands") << "NSP"
+                                           << "fuera 6 0 0 | P O A | línea 6";
+    QTest::newRow("out of play Si does nothing") << "NSSS"
+                                                 << "fuera 6 0 0 | P O V | línea 6";
+    QTest::newRow("a wrong guess") << "NSN"
+                                   << "aprendiendo 6 0 0 | O P P | ";
 }
 
 void TestJuego::aGameWalksTheTreeWithTheColoursOfEachStep()
 {
+    QFETCH(QString, respuestas);
+    QFETCH(QString, estado);
     Abrir(BaseCompleta(7));
+    Cajas().TextoEditado(Caja::Objeto2, QStringLiteral("se vacía"));
     Cajas().TextoEditado(Caja::Objeto1, QStringLiteral("lo que pienso"));
-    Jugar("");
-    QCOMPARE(ElJuego().FaseActual(), Fase::Jugando);
-    QCOMPARE(Fila(), QStringLiteral("1 2 3"));
-    QCOMPARE(Cajas().Texto(Caja::Pregunta), QStringLiteral("línea 1"));
-    QCOMPARE(Cajas().Texto(Caja::Objeto2), QString());
+    Jugar(respuestas);
+    QCOMPARE(Estado(), estado);
     QCOMPARE(Cajas().Texto(Caja::Objeto1), QStringLiteral("lo que pienso"));
-    QCOMPARE(Fondos(), (QList<Fondo>{Fondo::Pregunta, Fondo::Otro, Fondo::Pregunta}));
-    modelo->Responder(false);
-    QCOMPARE(Fila(), QStringLiteral("3 6 7"));
-    QCOMPARE(ElJuego().FondoDe(Caja::Pregunta), Fondo::Pregunta);
-    modelo->Responder(true);
-    QCOMPARE(Fila(), QStringLiteral("6 0 0"));
-    QCOMPARE(Cajas().Texto(Caja::Pregunta), QStringLiteral("línea 6"));
-    QCOMPARE(ElJuego().FondoDe(Caja::Pregunta), Fondo::Adivinado);
-    modelo->Responder(true);
-    QCOMPARE(ElJuego().FaseActual(), Fase::FueraDeJuego);
-    QCOMPARE(Fondos(), (QList<Fondo>{Fondo::Pregunta, Fondo::Otro, Fondo::Acertado}));
-    QCOMPARE(ElJuego().LineaActual(), qint16(6));
-    QVERIFY(!modelo->Doc().Modificado);
+    QCOMPARE(Cajas().Texto(Caja::Objeto2), respuestas.endsWith("SN") ? QStringLiteral("línea 6") : QString());
+    QCOMPARE(modelo->Doc().Modificado, respuestas.endsWith("SN"));
 }
 
 void TestJuego::aWrongGuessLearnsAndTheParentKeepsItsLink()
@@ -140,56 +111,16 @@ void TestJuego::aWrongGuessLearnsAndTheParentKeepsItsLink()
     // A change typed into the guess travels with it.
     Cajas().TextoEditado(Caja::Pregunta, QStringLiteral("Objeto uno"));
     modelo->Responder(false);
-    QCOMPARE(ElJuego().FaseActual(), Fase::Aprendiendo);
     QCOMPARE(Cajas().Texto(Caja::Objeto2), QStringLiteral("Objeto uno"));
-    QCOMPARE(Cajas().Texto(Caja::Pregunta), QString());
-    QCOMPARE(Fondos(), (QList<Fondo>{Fondo::Otro, Fondo::Pregunta, Fondo::Pregunta}));
-    QVERIFY(modelo->Doc().Modificado);
     Cajas().TextoEditado(Caja::Pregunta, QStringLiteral("¿Maúlla?"));
     modelo->Responder(false);
-    QCOMPARE(Base().NumLineas, qint16(5));
-    QCOMPARE(Base().ValorSi[2], qint16(5));
-    QCOMPARE(Base().ValorNo[2], qint16(4));
-    QCOMPARE(Base().TextoLinea[2], QStringLiteral("¿Maúlla?"));
-    QCOMPARE(Base().TextoLinea[4], QStringLiteral("Objeto uno"));
-    QCOMPARE(Base().TextoLinea[5], QStringLiteral("gato"));
-    QCOMPARE(Base().ValorSi[1], qint16(2));
+    QCOMPARE((QList<int>{Base().NumLineas, Base().ValorSi[2], Base().ValorNo[2], Base().ValorSi[1]}),
+             (QList<int>{5, 5, 4, 2}));
+    QCOMPARE((QStringList{Base().TextoLinea[2], Base().TextoLinea[4], Base().TextoLinea[5]}),
+             (QStringList{"¿Maúlla?", "Objeto uno", "gato"}));
     QCOMPARE(ElJuego().CuentaObjetos(), QStringLiteral("El archivo tvo contiene  3 objetos"));
-    // The row still shows the line as it was when the game reached it.
-    QCOMPARE(Fila(), QStringLiteral("2 0 0"));
-}
-
-void TestJuego::pararEndsTheGameWhereItStands()
-{
-    Abrir(BaseCompleta(7));
-    Jugar("SN");
-    modelo->Parar();
-    QCOMPARE(ElJuego().FaseActual(), Fase::FueraDeJuego);
-    QCOMPARE(ElJuego().LineaActual(), qint16(5));
-    QCOMPARE(Cajas().Texto(Caja::Pregunta), QStringLiteral("línea 5"));
-    QCOMPARE(ElJuego().FondoDe(Caja::Pregunta), Fondo::Adivinado);
-    // Out of play the answers do nothing.
-    modelo->Responder(true);
-    QCOMPARE(ElJuego().FaseActual(), Fase::FueraDeJuego);
-}
-
-void TestJuego::anEmptyLineOneIsAGuess_data()
-{
-    QTest::addColumn<bool>("si");
-    QTest::newRow("Si confirms it") << true;
-    QTest::newRow("No learns") << false;
-}
-
-void TestJuego::anEmptyLineOneIsAGuess()
-{
-    QFETCH(bool, si);
-    AbrirBytes("0,0,0,\"a\"\r\n0,0,0,\"b\"\r\n0,0,0,\" 1\"\r\n1,0,0,\"\"\r\n");
-    Jugar("");
-    QCOMPARE(ElJuego().FondoDe(Caja::Pregunta), Fondo::Pregunta);
-    modelo->Responder(si);
-    QCOMPARE(ElJuego().FaseActual(), si ? Fase::FueraDeJuego : Fase::Aprendiendo);
-    QCOMPARE(ElJuego().FondoDe(Caja::Pregunta), si ? Fondo::Acertado : Fondo::Pregunta);
-    QCOMPARE(Cajas().Texto(Caja::Objeto2), QString());
+    // The row still shows the line as the game reached it.
+    QCOMPARE(Estado(), QStringLiteral("fuera 2 0 0 | O P P | ¿Maúlla?"));
 }
 
 void TestJuego::aFullBaseHoldsTheGuessUntilSi_data()
@@ -209,113 +140,86 @@ void TestJuego::aFullBaseHoldsTheGuessUntilSi()
     QLocale::setDefault(QLocale(idioma));
     // 597 lines allow one more step; it makes 599 lines and 300 objects.
     Abrir(BaseCompleta(597));
-    Jugar("SSSSSSSSSN");
-    QCOMPARE(ElJuego().FaseActual(), Fase::Aprendiendo);
-    modelo->Responder(true);
+    Jugar("SSSSSSSSSNS");
     QCOMPARE(ElJuego().CuentaObjetos(), QStringLiteral("El archivo tvo contiene  300 objetos"));
     guion->ResponderMensaje(Respuesta::Aceptar);
     guion->ResponderMensaje(Respuesta::Aceptar);
     Jugar("SSSSSSSSSSN");
-    QLocale::setDefault(QLocale::c());
-    VerificarMensaje(QStringLiteral("Ya hay más de %1 objetos").arg(numero), QStringLiteral("Límite de memoria"));
-    QCOMPARE(ElJuego().FaseActual(), Fase::BaseLlena);
-    QCOMPARE(ElJuego().FondoDe(Caja::Pregunta), Fondo::Pregunta);
+    QCOMPARE(Estado(), QStringLiteral("llena 598 0 0 | P O P | línea 512"));
     modelo->Responder(false);
-    QCOMPARE(guion->mensajes.size(), 2);
-    QCOMPARE(ElJuego().FaseActual(), Fase::BaseLlena);
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(Mensajes(), QStringList(2, QStringLiteral("Límite de memoria: Ya hay más de %1 objetos").arg(numero)));
+    QCOMPARE(guion->mensajes[0].icono, Plataforma::Icono::Exclamacion);
     modelo->Responder(true);
-    QCOMPARE(ElJuego().FaseActual(), Fase::FueraDeJuego);
-    QCOMPARE(ElJuego().FondoDe(Caja::Pregunta), Fondo::Acertado);
+    QCOMPARE(Estado(), QStringLiteral("fuera 598 0 0 | P O V | línea 512"));
     QCOMPARE(Base().NumLineas, qint16(599));
 }
 
-void TestJuego::linksAFileBringsNeverIndexOutsideTheLines_data()
+void TestJuego::whatAFileBringsNeverIndexesOutsideTheLines_data()
 {
-    QTest::addColumn<int>("enlace");
-    QTest::addColumn<bool>("termina");
-    QTest::newRow("0 on one side") << 0 << true;
-    QTest::newRow("line 600") << 600 << true;
-    QTest::newRow("a negative line") << -1 << true;
-    QTest::newRow("a line above the count: an empty guess") << 599 << false;
-}
-
-void TestJuego::linksAFileBringsNeverIndexOutsideTheLines()
-{
-    QFETCH(int, enlace);
-    QFETCH(bool, termina);
-    BaseConocimiento base = BaseDeEjemplo();
-    base.ValorSi[1] = static_cast<qint16>(enlace);
-    Abrir(base);
-    if (termina)
-        guion->ResponderMensaje(Respuesta::Aceptar);
-    Jugar("S");
-    if (termina) {
-        VerificarMensaje(
-            QStringLiteral("La línea 1 lleva a la línea %1, que no existe. El juego termina aquí.").arg(enlace),
-            QStringLiteral("Enlace incorrecto"));
-        QCOMPARE(ElJuego().FaseActual(), Fase::FueraDeJuego);
-        QCOMPARE(ElJuego().LineaActual(), qint16(1));
-    } else {
-        QCOMPARE(Fila(), QStringLiteral("599 0 0"));
-        QCOMPARE(Cajas().Texto(Caja::Pregunta), QString());
-        QCOMPARE(ElJuego().FondoDe(Caja::Pregunta), Fondo::Adivinado);
-    }
-}
-
-void TestJuego::learningIsRefusedWhereItWouldDamageTheBase_data()
-{
-    QTest::addColumn<QByteArray>("cuenta");
-    QTest::addColumn<int>("enlace");
-    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QByteArray>("lineas");
     QTest::addColumn<QString>("respuestas");
-    QTest::newRow("an even count: line 600 would be needed")
-        << QByteArray("598") << 2 << "El archivo tiene 598 líneas: no caben dos líneas más sin pasar de 599."
-        << "SN";
-    QTest::newRow("no lines") << QByteArray("0") << 2
-                              << "El archivo dice tener 0 líneas: no hay dónde guardar un objeto nuevo."
-                              << "N";
-    QTest::newRow("a guess above the count")
-        << QByteArray("3") << 9
-        << "La línea 9 está fuera del archivo, que tiene 3 líneas: no se puede aprender en ella."
-        << "SN";
+    QTest::addColumn<QString>("mensaje");
+    QTest::addColumn<QString>("estado");
+    const QString enlace = QStringLiteral("Enlace incorrecto: La línea 1 lleva a la línea %1, que no existe. El juego "
+                                          "termina aquí.");
+    QTest::newRow("a link of 0 on one side")
+        << QByteArray("3\",1,0,3") << "S" << enlace.arg(0) << "fuera 1 0 3 | P O P | q";
+    QTest::newRow("a link to 600") << QByteArray("3\",1,600,3") << "S" << enlace.arg(600)
+                                   << "fuera 1 600 3 | P O P | q";
+    QTest::newRow("a negative link") << QByteArray("3\",1,-1,3") << "S" << enlace.arg(-1) << "fuera 1 -1 3 | P O P | q";
+    QTest::newRow("a link above the count: an empty guess")
+        << QByteArray("3\",1,599,3") << "S" << QString() << "jugando 599 0 0 | P O A | ";
+    QTest::newRow("learning with an even count would need line 600")
+        << QByteArray("598\",1,2,3") << "SN"
+        << "No se puede aprender: El archivo tiene 598 líneas: no caben dos líneas más sin pasar de 599."
+        << "jugando 2 0 0 | P O A | a";
+    QTest::newRow("learning without lines")
+        << QByteArray("0\",1,2,3") << "N"
+        << "No se puede aprender: El archivo dice tener 0 líneas: no hay dónde guardar un objeto nuevo."
+        << "jugando 1 0 0 | P O P | ";
+    QTest::newRow("learning at a guess above the count")
+        << QByteArray("3\",1,9,3") << "SN"
+        << "No se puede aprender: La línea 9 está fuera del archivo, que tiene 3 líneas: no se puede aprender en "
+           "ella."
+        << "jugando 9 0 0 | P O A | ";
+    QTest::newRow("an empty line 1 is a guess: Si")
+        << QByteArray("1\",1,0,0") << "S" << QString() << "fuera 1 0 0 | P O V | q";
+    QTest::newRow("an empty line 1 is a guess: No")
+        << QByteArray("1\",1,0,0") << "N" << QString() << "aprendiendo 1 0 0 | O P P | ";
 }
 
-void TestJuego::learningIsRefusedWhereItWouldDamageTheBase()
+void TestJuego::whatAFileBringsNeverIndexesOutsideTheLines()
 {
-    QFETCH(QByteArray, cuenta);
-    QFETCH(int, enlace);
-    QFETCH(QString, texto);
+    QFETCH(QByteArray, lineas);
     QFETCH(QString, respuestas);
-    AbrirBytes("0,0,0,\"\"\r\n0,0,0,\"\"\r\n0,0,0,\"" + cuenta + "\"\r\n1," + QByteArray::number(enlace) +
-               ",3,\"q\"\r\n2,0,0,\"a\"\r\n3,0,0,\"b\"\r\n");
+    QFETCH(QString, mensaje);
+    QFETCH(QString, estado);
+    AbrirBytes("0,0,0,\"\"\r\n0,0,0,\"\"\r\n0,0,0,\"" + lineas + ",\"q\"\r\n2,0,0,\"a\"\r\n3,0,0,\"b\"\r\n");
     const BaseConocimiento antes = Base();
-    guion->ResponderMensaje(Respuesta::Aceptar);
+    if (!mensaje.isEmpty())
+        guion->ResponderMensaje(Respuesta::Aceptar);
     Jugar(respuestas);
-    VerificarMensaje(texto, QStringLiteral("No se puede aprender"));
-    QCOMPARE(ElJuego().FaseActual(), Fase::Jugando);
-    QCOMPARE(Base().NumLineas, antes.NumLineas);
+    QCOMPARE(Mensajes(), mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
+    QCOMPARE(Estado(), estado);
     QCOMPARE(Base().TextoLinea, antes.TextoLinea);
-}
-
-void TestJuego::aQuoteInABoxStopsTheLearningStep_data()
-{
-    QTest::addColumn<Caja>("caja");
-    QTest::addColumn<QString>("nombre");
-    QTest::newRow("Objeto 1") << Caja::Objeto1 << "Objeto 1";
-    QTest::newRow("Objeto 2") << Caja::Objeto2 << "Objeto 2";
-    QTest::newRow("Pregunta") << Caja::Pregunta << "Pregunta";
 }
 
 void TestJuego::aQuoteInABoxStopsTheLearningStep()
 {
-    QFETCH(Caja, caja);
-    QFETCH(QString, nombre);
-    Cajas().TextoEditado(caja, QStringLiteral("con \"comillas\""));
-    guion->ResponderMensaje(Respuesta::Aceptar);
-    modelo->Responder(true);
-    QCOMPARE(guion->mensajes[0].texto, QStringLiteral("Quite las comillas del texto ") + nombre);
+    const std::pair<Caja, const char *> cajas[] = {
+        {Caja::Objeto1, "Objeto 1"}, {Caja::Objeto2, "Objeto 2"}, {Caja::Pregunta, "Pregunta"}};
+    for (const auto &[caja, nombre] : cajas) {
+        const QString antes = Cajas().Texto(caja);
+        Cajas().TextoEditado(caja, QStringLiteral("con \"comillas\""));
+        guion->ResponderMensaje(Respuesta::Aceptar);
+        modelo->Responder(true);
+        QCOMPARE(Mensajes().constLast(),
+                 QStringLiteral("Comillas encontradas: Quite las comillas del texto ") + QLatin1String(nombre));
+        QCOMPARE(Base().NumLineas, qint16(1));
+        Cajas().TextoEditado(caja, antes);
+    }
     QCOMPARE(ElJuego().FaseActual(), Fase::Aprendiendo);
-    QCOMPARE(Base().NumLineas, qint16(1));
 }
 
 void TestJuego::teachesFiveObjectsAndPlaysToEachOfThem()
