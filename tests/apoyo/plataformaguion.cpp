@@ -5,7 +5,7 @@
 Plataforma::Respuesta PlataformaGuion::Mensaje(const QString &texto, const QString &titulo, Botones botones,
                                                Icono icono)
 {
-    mensajes.append({titulo, texto, int(botones), icono});
+    mostrados.append({false, titulo, texto, int(botones), icono});
     if (respuestas.empty() && respuestaFija)
         return *respuestaFija;
     if (respuestas.empty()) {
@@ -20,7 +20,7 @@ Plataforma::Respuesta PlataformaGuion::Mensaje(const QString &texto, const QStri
 
 std::optional<QString> PlataformaGuion::ElegirArchivo(Dialogo dialogo, const QString &titulo, const QString &filtro)
 {
-    dialogos.append({titulo, filtro, int(dialogo)});
+    mostrados.append({true, titulo, filtro, int(dialogo)});
     if (archivos.empty()) {
         inesperados << titulo;
         return std::nullopt;

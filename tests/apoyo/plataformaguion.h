@@ -13,6 +13,7 @@ class PlataformaGuion : public Plataforma
 {
 public:
     struct Mostrado {
+        bool dialogo;
         QString titulo;
         QString texto; // the message, or the dialog's filter
         int tipo;      // the buttons of a message, or the kind of dialog
@@ -33,8 +34,8 @@ public:
     bool Comprobar();
 
     QString carpeta;
-    QList<Mostrado> mensajes;
-    QList<Mostrado> dialogos;
+    // The message boxes and file dialogs, in the order they were shown.
+    QList<Mostrado> mostrados;
     int pitidos = 0;
     bool terminado = false;
 

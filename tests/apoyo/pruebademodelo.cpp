@@ -46,8 +46,7 @@ void PruebaDeModelo::AbrirBytes(const QByteArray &bytes, const QString &nombre)
     guion->ResponderSiempre(Plataforma::Respuesta::Omitir);
     modelo->Abrir();
     guion->ResponderSiempre(std::nullopt);
-    guion->mensajes.clear();
-    guion->dialogos.clear();
+    guion->mostrados.clear();
 }
 
 void PruebaDeModelo::Abrir(const BaseConocimiento &base, const QString &nombre)
@@ -72,8 +71,12 @@ QString PruebaDeModelo::Estado() const
 
 QStringList PruebaDeModelo::Mensajes() const
 {
-    QStringList mensajes;
-    for (const auto &mensaje : guion->mensajes)
-        mensajes << mensaje.titulo + QStringLiteral(": ") + mensaje.texto;
-    return mensajes;
+    static const char *const botones[] = {"A", "SN", "SNC", "ARO"};
+    QStringList mostrados;
+    for (const auto &m : guion->mostrados)
+        mostrados << (m.dialogo ? QStringLiteral("<%1>").arg(m.titulo)
+                                : QStringLiteral("%1: %2 [%3%4]")
+                                      .arg(m.titulo, m.texto, QLatin1String(botones[m.tipo]),
+                                           m.icono == Plataforma::Icono::Error ? "x" : "!"));
+    return mostrados;
 }

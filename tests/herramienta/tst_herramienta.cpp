@@ -10,20 +10,6 @@ namespace {
 
 const QByteArray Cabeceras = "0,0,0,\"Prueba\"\r\n0,0,0,\"\"\r\n";
 
-// Every question answers Si with an object and No with the next question.
-BaseConocimiento Escalera(int objetos)
-{
-    BaseConocimiento base;
-    base.NumLineas = static_cast<qint16>(2 * objetos - 1);
-    for (int k = 1; k + 2 <= base.NumLineas; k += 2) {
-        base.ValorSi[k] = static_cast<qint16>(k + 1);
-        base.ValorNo[k] = static_cast<qint16>(k + 2);
-    }
-    for (int k = 1; k <= base.NumLineas; ++k)
-        base.TextoLinea[k] = QStringLiteral("escalón %1").arg(k);
-    return base;
-}
-
 } // namespace
 
 class TestHerramienta : public QObject
@@ -35,10 +21,7 @@ private slots:
     void checkReportsEveryPlantedFault_data();
     void checkReportsEveryPlantedFault();
     void filesTheGameWritesAreClean();
-    void aFileThatCannotBeOpenedIsUnreadable();
-    void showIndentsTheTree();
-    void dotDrawsBadLinksInRed();
-    void statsMeasureLaddersAndBalancedTrees();
+    void drawsAndMeasuresTheTree();
 
 private:
     QString Ruta(const QString &nombre) const { return carpeta->filePath(nombre); }
@@ -117,56 +100,34 @@ void TestHerramienta::filesTheGameWritesAreClean()
     for (const QString &ruta :
          {Ruta("juego.tvo"), QStringLiteral(ELTARVO_NUEVO_TVO), QStringLiteral(ELTARVO_EJEMPLOS "/animales.tvo")})
         QVERIFY2(RevisarArchivo(ruta).problemas.isEmpty(), qPrintable(ruta));
+    const Revision ausente = RevisarArchivo(Ruta("no-existe.tvo"));
+    QVERIFY(!ausente.legible && ausente.problemas.size() == 1);
+    QCOMPARE(ausente.problemas[0].texto, QStringLiteral("no se puede abrir (error 53)"));
 }
 
-void TestHerramienta::aFileThatCannotBeOpenedIsUnreadable()
-{
-    const Revision revision = RevisarArchivo(Ruta("no-existe.tvo"));
-    QVERIFY(!revision.legible);
-    QCOMPARE(revision.problemas.size(), 1);
-    QCOMPARE(revision.problemas[0].texto, QStringLiteral("no se puede abrir (error 53)"));
-}
-
-void TestHerramienta::showIndentsTheTree()
+void TestHerramienta::drawsAndMeasuresTheTree()
 {
     BaseConocimiento base = BaseCompleta(5);
     base.ValorNo[2] = 9;
-    QCOMPARE(ArbolComoTexto(base), QStringLiteral("1 línea 1\n"
-                                                  "  Sí → 2 línea 2\n"
-                                                  "        Sí → 4 línea 4\n"
-                                                  "        No → 9 (no existe)\n"
-                                                  "  No → 3 línea 3\n"));
-}
-
-void TestHerramienta::dotDrawsBadLinksInRed()
-{
-    BaseConocimiento base = BaseCompleta(3);
     base.TextoLinea[1] = QStringLiteral("dice \"sí\" \\ o no");
-    base.ValorNo[1] = -4;
+    QCOMPARE(ArbolComoTexto(base), QStringLiteral("1 dice \"sí\" \\ o no\n  Sí → 2 línea 2\n        Sí → 4 línea 4\n"
+                                                  "        No → 9 (no existe)\n  No → 3 línea 3\n"));
     const QString dot = ArbolComoDot(base);
-    QVERIFY(dot.startsWith(QStringLiteral("digraph tvo {")));
-    QVERIFY(dot.contains(QStringLiteral("n1 [shape=box, label=\"1: dice \\\"sí\\\" \\\\ o no\"];")));
-    QVERIFY(dot.contains(QStringLiteral("n2 [shape=ellipse, label=\"2: línea 2\"];")));
-    QVERIFY(dot.contains(QStringLiteral("n1 -> n2 [label=\"Sí\"];")));
-    QVERIFY(dot.contains(QStringLiteral("n1 -> mal1_0 [label=\"No\", color=red, fontcolor=red, style=dashed];")));
-}
-
-void TestHerramienta::statsMeasureLaddersAndBalancedTrees()
-{
-    const QString equilibrado = Estadisticas(BaseCompleta(15));
-    QVERIFY2(equilibrado.startsWith(QStringLiteral("objetos: 8\npreguntas: 7\nobjetos alcanzables: 8\n"
-                                                   "profundidad: mínima 3, media 3.00, máxima 3\n"
-                                                   "camino más largo (3 preguntas):\n")),
-             qPrintable(equilibrado));
-    QVERIFY(equilibrado.endsWith(QStringLiteral("equilibrio: 100% (media ideal 3.00)\n")));
-
+    for (const char *parte : {"digraph tvo {\n", "n1 [shape=box, label=\"1: dice \\\"sí\\\" \\\\ o no\"];",
+                              "n4 [shape=ellipse, label=\"4: línea 4\"];", "n1 -> n2 [label=\"Sí\"];",
+                              "n2 -> mal2_0 [label=\"No\", color=red, fontcolor=red, style=dashed];"})
+        QVERIFY2(dot.contains(QString::fromUtf8(parte)), parte);
+    QVERIFY(Estadisticas(BaseCompleta(15)).endsWith(QStringLiteral("equilibrio: 100% (media ideal 3.00)\n")));
     // A ladder of 4 objects: depths 1, 2, 3 and 3, mean 2.25 against an ideal of 2.
-    const QString escalera = Estadisticas(Escalera(4));
-    QCOMPARE(escalera, QStringLiteral("objetos: 4\npreguntas: 3\nobjetos alcanzables: 4\n"
-                                      "profundidad: mínima 1, media 2.25, máxima 3\n"
-                                      "camino más largo (3 preguntas):\n"
-                                      "  1 escalón 1\n  3 escalón 3\n  5 escalón 5\n"
-                                      "equilibrio: 89% (media ideal 2.00)\n"));
+    BaseConocimiento escalera = BaseCompleta(7);
+    for (qint16 k : {1, 3, 5})
+        std::tie(escalera.ValorSi[k], escalera.ValorNo[k]) = std::pair<qint16, qint16>(k + 1, k + 2);
+    escalera.ValorSi[2] = escalera.ValorNo[2] = 0;
+    QCOMPARE(Estadisticas(escalera), QStringLiteral("objetos: 4\npreguntas: 3\nobjetos alcanzables: 4\n"
+                                                    "profundidad: mínima 1, media 2.25, máxima 3\n"
+                                                    "camino más largo (3 preguntas):\n"
+                                                    "  1 línea 1\n  3 línea 3\n  5 línea 5\n"
+                                                    "equilibrio: 89% (media ideal 2.00)\n"));
 }
 
 QTEST_GUILESS_MAIN(TestHerramienta)

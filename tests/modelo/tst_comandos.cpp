@@ -5,8 +5,7 @@
 #include <QDir>
 #include <QTest>
 
-using Respuesta = Plataforma::Respuesta;
-using R = Respuesta;
+using R = Plataforma::Respuesta;
 
 namespace {
 
@@ -15,14 +14,8 @@ QByteArray ArchivoDe(BaseConocimiento base)
     return CodificarArchivoTvo(base);
 }
 
-// A file whose count promises cuantos lines, each line k with the link k + 1 on Si.
-QByteArray Escalera(int cuantos)
-{
-    QByteArray archivo = "0,0,0,\"\"\r\n0,0,0,\"\"\r\n0,0,0,\"" + QByteArray::number(cuantos) + "\"\r\n";
-    for (int k = 1; k <= cuantos; ++k)
-        archivo += QByteArray::number(k) + ',' + QByteArray::number(k < cuantos ? k + 1 : 0) + ",0,\"l\"\r\n";
-    return archivo;
-}
+const QString Guardar = QStringLiteral("<Guardar archivo tvo>");
+const QString AbrirTvo = QStringLiteral("<Abrir archivo tvo>");
 
 } // namespace
 
@@ -33,7 +26,6 @@ private slots:
     void startsWithANewDocument_data();
     void startsWithANewDocument();
     void savesThroughTheDialogUntilTheDocumentHasAFile();
-    void saveAsOntoAnExistingFileAsksFirst_data();
     void saveAsOntoAnExistingFileAsksFirst();
     void failedSavesAskToContinueAndKeepTheOldFile_data();
     void failedSavesAskToContinueAndKeepTheOldFile();
@@ -61,37 +53,32 @@ void TestComandos::startsWithANewDocument()
     modelo = std::make_unique<ModeloElTarvo>(*guion);
     modelo->Form_Load();
     const QString nuevo = guion->carpeta + QDir::separator() + QStringLiteral("Nuevo.tvo");
-    QCOMPARE((QStringList{modelo->Doc().RutaArch, modelo->EtiquetaArchivo(), modelo->Titulo()}),
-             (QStringList{nuevo, nuevo, "Nuevo.tvo - El Tarvo"}));
+    QCOMPARE((QStringList{modelo->Doc().RutaArch, modelo->EtiquetaArchivo(), modelo->Titulo(), Base().TipoObjeto,
+                          Base().Caracteristicas, ElJuego().CuentaObjetos(), Cajas().Texto(Caja::Objeto1),
+                          Cajas().Texto(Caja::Objeto2), Cajas().Texto(Caja::TipoObjeto), Cajas().Texto(Caja::Carac)}),
+             (QStringList{nuevo, nuevo, "Nuevo.tvo - El Tarvo", "Objeto (tipo de objeto)",
+                          "Características del archivo", "El archivo tvo contiene 0 objetos",
+                          "Objeto #1 - Escriba aquí el primer objeto (Escriba aquí el objeto pensado)\r\n",
+                          "Objeto #2 - Escriba aquí el segundo objeto", "Objeto (tipo de objeto)",
+                          "Características (del archivo)"}));
+    QCOMPARE(Estado(), QStringLiteral("aprendiendo 1 0 0 | O P P | Pregunta usuario - Escriba aquí la pregunta. "
+                                      "Luego conteste pulsando en Si o No"));
     QCOMPARE(modelo->Vista().join(), LeerBytes(nuevo));
     QCOMPARE(modelo->Vista().join().isEmpty(), carpetaPrograma == "no-existe");
     QVERIFY(modelo->Doc().Modificado && modelo->Doc().EsArchivoNuevo);
-    QCOMPARE(Estado(), QStringLiteral("aprendiendo 1 0 0 | O P P | Pregunta usuario - Escriba aquí la pregunta. "
-                                      "Luego conteste pulsando en Si o No"));
-    QCOMPARE(
-        (QStringList{Base().TipoObjeto, Base().Caracteristicas, ElJuego().CuentaObjetos()}),
-        (QStringList{"Objeto (tipo de objeto)", "Características del archivo", "El archivo tvo contiene 0 objetos"}));
-    const QStringList textos = {"Objeto #1 - Escriba aquí el primer objeto (Escriba aquí el objeto pensado)\r\n",
-                                "Objeto #2 - Escriba aquí el segundo objeto", "Objeto (tipo de objeto)",
-                                "Características (del archivo)"};
-    QCOMPARE((QStringList{Cajas().Texto(Caja::Objeto1), Cajas().Texto(Caja::Objeto2), Cajas().Texto(Caja::TipoObjeto),
-                          Cajas().Texto(Caja::Carac)}),
-             textos);
 }
 
 void TestComandos::savesThroughTheDialogUntilTheDocumentHasAFile()
 {
     Ensenar(QStringLiteral("gato"), QStringLiteral("perro"), QStringLiteral("¿Ladra?"));
-    // Cancelled, the document stays unnamed and changed.
+    // Cancelled, the document stays unnamed and changed; a name typed without an extension is used as typed.
     guion->ResponderArchivo(std::nullopt);
     modelo->Guardar();
-    QCOMPARE(guion->dialogos[0].tipo, int(Plataforma::Dialogo::Guardar));
-    QCOMPARE(guion->dialogos[0].titulo + guion->dialogos[0].texto,
-             QStringLiteral("Guardar archivo tvoArchivos tarvo (*.tvo) |*.tvo|"));
     QVERIFY(modelo->Doc().Modificado && modelo->Doc().EsArchivoNuevo);
-    // A name typed without an extension is used as typed.
     guion->ResponderArchivo(Ruta("animales"));
     modelo->Guardar();
+    QCOMPARE(guion->mostrados[0].texto, QStringLiteral("Archivos tarvo (*.tvo) |*.tvo|"));
+    QCOMPARE(guion->mostrados[0].tipo, int(Plataforma::Dialogo::Guardar));
     BaseConocimiento esperada = BaseDeEjemplo();
     esperada.TextoLinea = {QString(), "¿Ladra?", "perro", "gato"};
     QCOMPARE(LeerBytes(Ruta("animales")), ArchivoDe(esperada));
@@ -104,39 +91,32 @@ void TestComandos::savesThroughTheDialogUntilTheDocumentHasAFile()
     QVERIFY(Cajas().Salir(Caja::Pregunta));
     modelo->Guardar();
     QVERIFY(LeerBytes(Ruta("animales")).contains("1,2,3,\"\xbfMuerde?\""));
-    QCOMPARE(guion->dialogos.size(), 2);
-}
-
-void TestComandos::saveAsOntoAnExistingFileAsksFirst_data()
-{
-    QTest::addColumn<Respuesta>("respuesta");
-    QTest::newRow("Yes replaces it") << R::Si;
-    QTest::newRow("No beeps and writes nothing") << R::No;
+    QCOMPARE(Mensajes(), (QStringList{Guardar, Guardar}));
 }
 
 void TestComandos::saveAsOntoAnExistingFileAsksFirst()
 {
-    QFETCH(Respuesta, respuesta);
-    Abrir(BaseDeEjemplo(), QStringLiteral("abierto.tvo"));
     const QString largo = QStringLiteral("una carpeta de nombre largo, más de sesenta caracteres en total");
     QVERIFY(QDir(carpeta->path()).mkdir(largo));
     const QString destino = Ruta(largo + QStringLiteral("/previo.tvo"));
-    EscribirBytes(destino, "previo");
-    guion->ResponderArchivo(destino);
-    guion->ResponderMensaje(respuesta);
-    modelo->GuardarComo();
-    QCOMPARE(Mensajes(), QStringList{destino.right(60) + QStringLiteral(": ¿Sobreescribir?")});
-    QCOMPARE(guion->mensajes[0].tipo, int(Plataforma::Botones::SiNo));
-    const bool si = respuesta == R::Si;
-    QCOMPARE(guion->pitidos, si ? 0 : 1);
-    QCOMPARE(LeerBytes(destino), si ? ArchivoDe(BaseDeEjemplo()) : QByteArray("previo"));
-    QCOMPARE(modelo->Doc().RutaArch, si ? destino : Ruta("abierto.tvo"));
+    for (R respuesta : {R::No, R::Si}) {
+        Abrir(BaseDeEjemplo(), QStringLiteral("abierto.tvo"));
+        EscribirBytes(destino, "previo");
+        guion->ResponderArchivo(destino);
+        guion->ResponderMensaje(respuesta);
+        modelo->GuardarComo();
+        QCOMPARE(Mensajes(), (QStringList{Guardar, destino.right(60) + QStringLiteral(": ¿Sobreescribir? [SN!]")}));
+        // No: a beep, and nothing written.
+        QCOMPARE(guion->pitidos, 1);
+        QCOMPARE(LeerBytes(destino), respuesta == R::Si ? ArchivoDe(BaseDeEjemplo()) : QByteArray("previo"));
+        QCOMPARE(modelo->Doc().RutaArch, respuesta == R::Si ? destino : Ruta("abierto.tvo"));
+    }
 }
 
 void TestComandos::failedSavesAskToContinueAndKeepTheOldFile_data()
 {
     QTest::addColumn<bool>("guardarComo");
-    QTest::addColumn<QList<Respuesta>>("respuestas");
+    QTest::addColumn<QList<R>>("respuestas");
     QTest::addColumn<QString>("destino");
     QTest::newRow("Save As into a missing folder, Ignore") << true << QList<R>{R::Omitir} << "falta/a.tvo";
     QTest::newRow("Save As onto a folder, Retry, Ignore") << true << QList<R>{R::Reintentar, R::Omitir} << "carpeta";
@@ -148,30 +128,25 @@ void TestComandos::failedSavesAskToContinueAndKeepTheOldFile_data()
 void TestComandos::failedSavesAskToContinueAndKeepTheOldFile()
 {
     QFETCH(bool, guardarComo);
-    QFETCH(QList<Respuesta>, respuestas);
+    QFETCH(QList<R>, respuestas);
     QFETCH(QString, destino);
-    QVERIFY(QDir(carpeta->path()).mkpath(QStringLiteral("falta")));
-    QVERIFY(QDir(carpeta->path()).mkdir(QStringLiteral("carpeta")));
+    QVERIFY(QDir(carpeta->path()).mkpath(QStringLiteral("falta")) && QDir(carpeta->path()).mkdir("carpeta"));
     Abrir(BaseDeEjemplo(), destino == "carpeta" ? QStringLiteral("base.tvo") : destino);
     Cajas().TextoEditado(Caja::TipoObjeto, QStringLiteral("cambiado"));
-    QVERIFY(Cajas().Salir(Caja::TipoObjeto));
-    QVERIFY(QDir(Ruta("falta")).removeRecursively());
+    QVERIFY(Cajas().Salir(Caja::TipoObjeto) && QDir(Ruta("falta")).removeRecursively());
     const QStringList antes = QDir(carpeta->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     if (guardarComo)
         guion->ResponderArchivo(Ruta(destino));
-    for (Respuesta respuesta : respuestas)
+    for (R respuesta : respuestas)
         guion->ResponderMensaje(respuesta);
     guardarComo ? modelo->GuardarComo() : modelo->Guardar();
-    const int error = destino == "carpeta" ? 75 : 76;
-    QCOMPARE(Mensajes(),
-             QStringList(respuestas.size(), QStringLiteral("Guardar - Error %1 inesperado: ¿Continuar?").arg(error)));
-    QCOMPARE(guion->mensajes[0].tipo, int(Plataforma::Botones::AnularReintentarOmitir));
-    QCOMPARE(guion->mensajes[0].icono, Plataforma::Icono::Error);
+    const QString error =
+        QStringLiteral("Guardar - Error %1 inesperado: ¿Continuar? [AROx]").arg(destino == "carpeta" ? 75 : 76);
+    QCOMPARE(Mensajes(), (guardarComo ? QStringList{Guardar} : QStringList()) + QStringList(respuestas.size(), error));
     QCOMPARE(guion->terminado, respuestas.constLast() == R::Anular);
     // Nothing was written, no temporary file is left, and the document is still unsaved.
     QCOMPARE(QDir(carpeta->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), antes);
-    QVERIFY(QDir(Ruta("carpeta")).isEmpty());
-    QVERIFY(modelo->Doc().Modificado);
+    QVERIFY(QDir(Ruta("carpeta")).isEmpty() && modelo->Doc().Modificado);
     QCOMPARE(modelo->Doc().RutaArch, Ruta(destino));
 }
 
@@ -184,13 +159,14 @@ void TestComandos::opensAFileAndShowsItsFirstLine()
     guion->ResponderMensaje(R::No);
     guion->ResponderArchivo(Ruta("tres.tvo"));
     modelo->Abrir();
-    QCOMPARE(Mensajes(), QStringList{(guion->carpeta + QDir::separator() + QStringLiteral("Nuevo.tvo")).right(60) +
-                                     QStringLiteral(": ¿Desea guardar el archivo actual?")});
-    QCOMPARE(guion->mensajes[0].tipo, int(Plataforma::Botones::SiNoCancelar));
-    QCOMPARE(guion->mensajes[0].icono, Plataforma::Icono::Exclamacion);
-    QCOMPARE(guion->dialogos[0].tipo, int(Plataforma::Dialogo::Abrir));
-    QCOMPARE(guion->dialogos[0].titulo + guion->dialogos[0].texto,
-             QStringLiteral("Abrir archivo tvoArchivos tarvo (*.tvo) |*.tvo|"));
+    // Opened again right away: no question, since nothing changed.
+    guion->ResponderArchivo(Ruta("tres.tvo"));
+    modelo->Abrir();
+    QCOMPARE(Mensajes(), (QStringList{(guion->carpeta + QDir::separator() + QStringLiteral("Nuevo.tvo")).right(60) +
+                                          QStringLiteral(": ¿Desea guardar el archivo actual? [SNC!]"),
+                                      AbrirTvo, AbrirTvo}));
+    QCOMPARE(guion->mostrados[1].tipo, int(Plataforma::Dialogo::Abrir));
+    QCOMPARE(guion->mostrados[1].texto, QStringLiteral("Archivos tarvo (*.tvo) |*.tvo|"));
     QCOMPARE(Estado(), QStringLiteral("fuera 1 2 3 | P O P | línea 1"));
     QCOMPARE((QStringList{ElJuego().CuentaObjetos(), Cajas().Texto(Caja::Objeto1), Cajas().Texto(Caja::Objeto2),
                           Cajas().Texto(Caja::TipoObjeto), Cajas().Texto(Caja::Carac), modelo->Titulo()}),
@@ -198,16 +174,12 @@ void TestComandos::opensAFileAndShowsItsFirstLine()
                           "Características del archivo", "tres.tvo - El Tarvo"}));
     QCOMPARE(modelo->Vista().join(), ArchivoDe(base));
     QVERIFY(!modelo->Doc().Modificado && !modelo->Doc().EsArchivoNuevo);
-    // Opened again right away: no question, since nothing changed.
-    guion->ResponderArchivo(Ruta("tres.tvo"));
-    modelo->Abrir();
-    QCOMPARE(guion->mensajes.size(), 1);
 }
 
 void TestComandos::theSaveQuestionBeforeDiscarding_data()
 {
     QTest::addColumn<bool>("nuevo");
-    QTest::addColumn<Respuesta>("respuesta");
+    QTest::addColumn<R>("respuesta");
     QTest::addColumn<bool>("descarta");
     for (bool nuevo : {true, false}) {
         const char *comando = nuevo ? "Nuevo" : "Abrir";
@@ -221,7 +193,7 @@ void TestComandos::theSaveQuestionBeforeDiscarding_data()
 void TestComandos::theSaveQuestionBeforeDiscarding()
 {
     QFETCH(bool, nuevo);
-    QFETCH(Respuesta, respuesta);
+    QFETCH(R, respuesta);
     QFETCH(bool, descarta);
     Ensenar(QStringLiteral("gato"), QStringLiteral("perro"), QStringLiteral("¿Ladra?"));
     EscribirBytes(Ruta("otro.tvo"), ArchivoDe(BaseDeEjemplo()));
@@ -241,18 +213,17 @@ void TestComandos::theSaveQuestionBeforeDiscarding()
 void TestComandos::brokenFilesOpenWithTheirErrors_data()
 {
     QTest::addColumn<QString>("nombre");
-    QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QList<int>>("errores");
     QTest::addColumn<int>("numLineas");
-    const auto fila = [](const char *nombre, QList<int> errores, int numLineas, const QByteArray &bytes = {}) {
-        QTest::newRow(nombre) << QString::fromLatin1(nombre) << bytes << errores << numLineas;
+    const auto fila = [](const char *nombre, QList<int> errores, int numLineas) {
+        QTest::newRow(nombre) << QString::fromLatin1(nombre) << errores << numLineas;
     };
     fila("cuenta-negativa.tvo", {}, -5);
     fila("cuenta-32768.tvo", {6}, 0);
     fila("faltan-registros.tvo", {62, 62}, 5);
     fila("comilla-sin-cerrar.tvo", {62}, 2);
     fila("vacio.tvo", {62, 62, 62}, 0);
-    fila("cuenta-600.tvo", {9}, 599, Escalera(600));
+    fila("cuenta-600.tvo", {9}, 599);
     // Retried, the open fails again.
     fila("no-existe.tvo", {53, 53, 52, 52, 52}, 0);
     fila("una-carpeta", {75, 52, 52, 52}, 0);
@@ -261,23 +232,26 @@ void TestComandos::brokenFilesOpenWithTheirErrors_data()
 void TestComandos::brokenFilesOpenWithTheirErrors()
 {
     QFETCH(QString, nombre);
-    QFETCH(QByteArray, bytes);
     QFETCH(QList<int>, errores);
     QFETCH(int, numLineas);
+    // 600 records promised and present: more than the arrays hold.
+    QByteArray bytes =
+        nombre == "cuenta-600.tvo"
+            ? "0,0,0,\"\"\r\n0,0,0,\"\"\r\n0,0,0,\"600\"\r\n" + QByteArray("1,0,0,\"l\"\r\n").repeated(600)
+            : LeerBytes(QStringLiteral(ELTARVO_DATOS_PRUEBA "/hostiles/") + nombre);
     if (nombre == "una-carpeta")
         QVERIFY(QDir(carpeta->path()).mkdir(nombre));
     else if (nombre != "no-existe.tvo")
-        EscribirBytes(Ruta(nombre),
-                      bytes.isEmpty() ? LeerBytes(QStringLiteral(ELTARVO_DATOS_PRUEBA "/hostiles/") + nombre) : bytes);
+        EscribirBytes(Ruta(nombre), bytes);
     Abrir(BaseDeEjemplo());
     guion->ResponderArchivo(Ruta(nombre));
     if (nombre == "no-existe.tvo")
         guion->ResponderMensaje(R::Reintentar);
     guion->ResponderSiempre(R::Omitir);
     modelo->Abrir();
-    QStringList esperados;
+    QStringList esperados = {AbrirTvo};
     for (int error : errores)
-        esperados << QStringLiteral("Abrir - Error %1 inesperado: ¿Continuar?").arg(error);
+        esperados << QStringLiteral("Abrir - Error %1 inesperado: ¿Continuar? [AROx]").arg(error);
     QCOMPARE(Mensajes(), esperados);
     QCOMPARE(int(Base().NumLineas), numLineas);
     QCOMPARE(modelo->Titulo(), nombre + QStringLiteral(" - El Tarvo"));
@@ -289,20 +263,19 @@ void TestComandos::brokenFilesOpenWithTheirErrors()
     guion->ResponderMensaje(R::Anular);
     const QList<QByteArray> vista = modelo->Vista();
     modelo->Abrir();
-    QVERIFY(guion->terminado && modelo->Terminando());
-    QCOMPARE(modelo->Vista(), vista);
+    QVERIFY(guion->terminado && modelo->Terminando() && modelo->Vista() == vista);
 }
 
 void TestComandos::exitAsksAboutAChangedDocument_data()
 {
-    QTest::addColumn<QList<Respuesta>>("respuestas");
+    QTest::addColumn<QList<R>>("respuestas");
     QTest::addColumn<QStringList>("mensajes");
     QTest::addColumn<bool>("termina");
-    const QString pregunta = QStringLiteral("¿Desea guardar el archivo actual?");
+    const QString pregunta = QStringLiteral("¿Desea guardar el archivo actual? [SNC!]");
     QTest::newRow("Cancel") << QList<R>{R::Cancelar} << QStringList{pregunta} << false;
     QTest::newRow("Yes: save it yourself")
-        << QList<R>{R::Si, R::Aceptar} << QStringList{pregunta, "Guardar: Guarde Ud. mismo el archivo por favor..."}
-        << false;
+        << QList<R>{R::Si, R::Aceptar}
+        << QStringList{pregunta, "Guardar: Guarde Ud. mismo el archivo por favor... [A!]"} << false;
     QTest::newRow("No") << QList<R>{R::No} << QStringList{pregunta} << true;
     QTest::newRow("an answer not offered") << QList<R>{R::Aceptar} << QStringList{pregunta} << false;
     QTest::newRow("an unchanged document: no question") << QList<R>{} << QStringList{} << true;
@@ -310,14 +283,14 @@ void TestComandos::exitAsksAboutAChangedDocument_data()
 
 void TestComandos::exitAsksAboutAChangedDocument()
 {
-    QFETCH(QList<Respuesta>, respuestas);
+    QFETCH(QList<R>, respuestas);
     QFETCH(QStringList, mensajes);
     QFETCH(bool, termina);
     if (respuestas.isEmpty())
         Abrir(BaseDeEjemplo());
     if (!mensajes.isEmpty())
         mensajes[0].prepend(modelo->Doc().RutaArch.right(60) + QStringLiteral(": "));
-    for (Respuesta respuesta : respuestas)
+    for (R respuesta : respuestas)
         guion->ResponderMensaje(respuesta);
     modelo->Salir();
     QCOMPARE(Mensajes(), mensajes);

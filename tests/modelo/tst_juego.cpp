@@ -148,8 +148,8 @@ void TestJuego::aFullBaseHoldsTheGuessUntilSi()
     QCOMPARE(Estado(), QStringLiteral("llena 598 0 0 | P O P | línea 512"));
     modelo->Responder(false);
     QLocale::setDefault(QLocale::c());
-    QCOMPARE(Mensajes(), QStringList(2, QStringLiteral("Límite de memoria: Ya hay más de %1 objetos").arg(numero)));
-    QCOMPARE(guion->mensajes[0].icono, Plataforma::Icono::Exclamacion);
+    QCOMPARE(Mensajes(),
+             QStringList(2, QStringLiteral("Límite de memoria: Ya hay más de %1 objetos [A!]").arg(numero)));
     modelo->Responder(true);
     QCOMPARE(Estado(), QStringLiteral("fuera 598 0 0 | P O V | línea 512"));
     QCOMPARE(Base().NumLineas, qint16(599));
@@ -200,7 +200,7 @@ void TestJuego::whatAFileBringsNeverIndexesOutsideTheLines()
     if (!mensaje.isEmpty())
         guion->ResponderMensaje(Respuesta::Aceptar);
     Jugar(respuestas);
-    QCOMPARE(Mensajes(), mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
+    QCOMPARE(Mensajes(), mensaje.isEmpty() ? QStringList() : QStringList{mensaje + QStringLiteral(" [A!]")});
     QCOMPARE(Estado(), estado);
     QCOMPARE(Base().TextoLinea, antes.TextoLinea);
 }
@@ -215,7 +215,7 @@ void TestJuego::aQuoteInABoxStopsTheLearningStep()
         guion->ResponderMensaje(Respuesta::Aceptar);
         modelo->Responder(true);
         QCOMPARE(Mensajes().constLast(),
-                 QStringLiteral("Comillas encontradas: Quite las comillas del texto ") + QLatin1String(nombre));
+                 QStringLiteral("Comillas encontradas: Quite las comillas del texto %1 [Ax]").arg(nombre));
         QCOMPARE(Base().NumLineas, qint16(1));
         Cajas().TextoEditado(caja, antes);
     }

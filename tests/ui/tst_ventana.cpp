@@ -187,7 +187,7 @@ void TestVentana::aClickThatLeftARefusingBoxDoesNotAct()
     guion->ResponderMensaje(Respuesta::Aceptar);
     Pulsar("cmdArrDer");
     // The message, the focus back in the box, and no move: the refused text is there to be mended.
-    QCOMPARE(guion->mensajes.size(), 1);
+    QCOMPARE(Mensajes().size(), 1);
     QCOMPARE(QApplication::focusWidget(), caja);
     QCOMPARE(ElJuego().LineaActual(), qint16(1));
     Teclear("txtPreguntaUsr", QStringLiteral("mi arreglo"));
