@@ -1,14 +1,11 @@
 #include "edicion.h"
 
+#include "codigos.h"
 #include "kb/numeros.h"
 
 #include <cmath>
 
 namespace {
-
-constexpr int Comilla = 34;
-constexpr int Apostrofo = 39;
-constexpr int Intro = 13;
 
 // How the quote message names each box.
 QString NombreEnMensaje(Caja caja)
@@ -62,8 +59,8 @@ void Edicion::TextoEditado(Caja caja, const QString &texto)
 
 void Edicion::Tecla(Caja caja, int &codigo)
 {
-    if (codigo == Comilla)
-        codigo = Apostrofo;
+    if (codigo == Codigo::Comilla)
+        codigo = Codigo::Apostrofo;
     // Every typed character counts, also one that changes nothing (Ctrl+C). Typing during a game or a learning
     // step changes no line of the document.
     if (EsCabecera(caja) || (caja == Caja::Pregunta && juego.FaseActual() == Fase::FueraDeJuego))
@@ -120,7 +117,7 @@ std::optional<qint16> Edicion::NumeroDeLinea(const QString &texto)
 
 void Edicion::TeclaRegistro(int codigo)
 {
-    if (codigo == Intro)
+    if (codigo == Codigo::Intro)
         Validar();
 }
 

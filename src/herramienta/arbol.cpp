@@ -1,5 +1,7 @@
 #include "arbol.h"
 
+#include "kb/recorrido.h"
+
 #include <QStringList>
 
 #include <cmath>
@@ -7,34 +9,10 @@
 
 namespace {
 
-bool Existe(const BaseConocimiento &base, int linea)
-{
-    return linea >= 1 && linea <= base.NumLineas && BaseConocimiento::LineaUsable(linea);
-}
-
 // A text on one line of output.
 QString EnUnaLinea(const QString &texto)
 {
     return QString(texto).replace(QLatin1String("\r\n"), QLatin1String(" / ")).simplified();
-}
-
-void Escribir(const BaseConocimiento &base, int linea, const QString &sangria, std::vector<bool> &mostrada,
-              QString &salida)
-{
-    salida += QString::number(linea) + QLatin1Char(' ') + EnUnaLinea(base.Texto(linea)) + QLatin1Char('\n');
-    mostrada[linea] = true;
-    if (!base.EsPregunta(linea))
-        return;
-    for (bool si : {true, false}) {
-        const int destino = base.Enlace(linea, si);
-        salida += sangria + (si ? QStringLiteral("Sí → ") : QStringLiteral("No → "));
-        if (!Existe(base, destino))
-            salida += QStringLiteral("%1 (no existe)\n").arg(destino);
-        else if (mostrada[destino])
-            salida += QStringLiteral("%1 (ya mostrada)\n").arg(destino);
-        else
-            Escribir(base, destino, sangria + QStringLiteral("      "), mostrada, salida);
-    }
 }
 
 QString Etiqueta(const QString &texto)
@@ -44,72 +22,46 @@ QString Etiqueta(const QString &texto)
     return QLatin1Char('"') + etiqueta + QLatin1Char('"');
 }
 
-struct Recorrido {
-    std::vector<int> profundidades;
-    std::vector<int> caminoMasLargo;
-};
-
-// The objects reached from line 1 and their depth, that is the questions on their way; every line is entered
-// once, so loops in a hand-edited file end.
-Recorrido Recorrer(const BaseConocimiento &base)
-{
-    Recorrido recorrido;
-    if (!Existe(base, 1))
-        return recorrido;
-    std::vector<bool> visitada(base.NumLineas + 1, false);
-    std::vector<int> camino;
-    std::vector<std::pair<int, int>> pila{{1, 0}};
-    visitada[1] = true;
-    while (!pila.empty()) {
-        auto &[linea, rama] = pila.back();
-        if (rama == 0)
-            camino.push_back(linea);
-        if (!base.EsPregunta(linea) || rama == 2) {
-            if (!base.EsPregunta(linea)) {
-                recorrido.profundidades.push_back(static_cast<int>(camino.size()) - 1);
-                if (camino.size() - 1 > recorrido.caminoMasLargo.size())
-                    recorrido.caminoMasLargo.assign(camino.begin(), camino.end() - 1);
-            }
-            camino.pop_back();
-            pila.pop_back();
-            continue;
-        }
-        const int destino = base.Enlace(linea, rama++ == 0);
-        if (Existe(base, destino) && !visitada[destino]) {
-            visitada[destino] = true;
-            pila.push_back({destino, 0});
-        }
-    }
-    return recorrido;
-}
-
 } // namespace
 
 QString ArbolComoTexto(const BaseConocimiento &base)
 {
-    if (!Existe(base, 1))
+    if (!base.Existe(1))
         return QStringLiteral("(sin líneas)\n");
-    std::vector<bool> mostrada(base.NumLineas + 1, false);
     QString salida;
-    Escribir(base, 1, QStringLiteral("  "), mostrada, salida);
+    std::vector<char> estado(BaseConocimiento::MaxLineas + 1);
+    RecorrerArbol(
+        base, 1, estado,
+        [&](const Camino &camino) {
+            salida += QString::number(camino.back()) + QLatin1Char(' ') + EnUnaLinea(base.Texto(camino.back())) +
+                      QLatin1Char('\n');
+        },
+        [&](const Camino &camino, bool si, int destino, TipoDeEnlace tipo) {
+            salida += QString(2 + 6 * (camino.size() - 1), QLatin1Char(' ')) +
+                      (si ? QStringLiteral("Sí → ") : QStringLiteral("No → "));
+            if (tipo == TipoDeEnlace::Inexistente)
+                salida += QStringLiteral("%1 (no existe)\n").arg(destino);
+            else if (tipo != TipoDeEnlace::Nuevo)
+                salida += QStringLiteral("%1 (ya mostrada)\n").arg(destino);
+        });
     return salida;
 }
 
 QString ArbolComoDot(const BaseConocimiento &base)
 {
     QString salida = QStringLiteral("digraph tvo {\n  node [fontname=\"Arial\"];\n  edge [fontname=\"Arial\"];\n");
-    for (int k = 1; Existe(base, k); ++k)
+    for (int k = 1; base.Existe(k); ++k)
         salida += QStringLiteral("  n%1 [shape=%2, label=%3];\n")
                       .arg(k)
                       .arg(base.EsPregunta(k) ? QStringLiteral("box") : QStringLiteral("ellipse"))
                       .arg(Etiqueta(QString::number(k) + QStringLiteral(": ") + base.Texto(k)));
-    for (int k = 1; Existe(base, k); ++k) {
+    for (int k = 1; base.Existe(k); ++k) {
         if (!base.EsPregunta(k))
             continue;
         for (bool si : {true, false}) {
             const int destino = base.Enlace(k, si);
             const QString sentido = si ? QStringLiteral("Sí") : QStringLiteral("No");
-            if (Existe(base, destino)) {
+            if (base.Existe(destino)) {
                 salida += QStringLiteral("  n%1 -> n%2 [label=\"%3\"];\n").arg(k).arg(destino).arg(sentido);
                 continue;
             }
@@ -128,26 +80,36 @@ QString ArbolComoDot(const BaseConocimiento &base)
 QString Estadisticas(const BaseConocimiento &base)
 {
     int objetos = 0;
-    for (int k = 1; Existe(base, k); ++k)
+    for (int k = 1; base.Existe(k); ++k)
         objetos += base.EsPregunta(k) ? 0 : 1;
     const int preguntas = std::max(0, static_cast<int>(base.NumLineas)) - objetos;
     QString salida = QStringLiteral("objetos: %1\npreguntas: %2\n").arg(objetos).arg(preguntas);
-    const Recorrido recorrido = Recorrer(base);
-    if (recorrido.profundidades.empty())
+    // The objects reached from line 1, with the questions on their way.
+    std::vector<int> profundidades;
+    Camino caminoMasLargo;
+    std::vector<char> estado(BaseConocimiento::MaxLineas + 1);
+    RecorrerArbol(base, 1, estado, [&](const Camino &camino) {
+        if (base.EsPregunta(camino.back()))
+            return;
+        profundidades.push_back(static_cast<int>(camino.size()) - 1);
+        if (camino.size() - 1 > caminoMasLargo.size())
+            caminoMasLargo.assign(camino.begin(), camino.end() - 1);
+    });
+    if (profundidades.empty())
         return salida + QStringLiteral("ningún objeto se alcanza desde la línea 1\n");
 
-    const auto [minima, maxima] = std::minmax_element(recorrido.profundidades.begin(), recorrido.profundidades.end());
+    const auto [minima, maxima] = std::minmax_element(profundidades.begin(), profundidades.end());
     double suma = 0;
-    for (int profundidad : recorrido.profundidades)
+    for (int profundidad : profundidades)
         suma += profundidad;
-    const double media = suma / recorrido.profundidades.size();
+    const double media = suma / profundidades.size();
     // A perfectly balanced tree of n objects asks log2(n) questions on average.
-    const double ideal = std::log2(static_cast<double>(recorrido.profundidades.size()));
-    salida += QStringLiteral("objetos alcanzables: %1\n").arg(recorrido.profundidades.size());
+    const double ideal = std::log2(static_cast<double>(profundidades.size()));
+    salida += QStringLiteral("objetos alcanzables: %1\n").arg(profundidades.size());
     salida +=
         QStringLiteral("profundidad: mínima %1, media %2, máxima %3\n").arg(*minima).arg(media, 0, 'f', 2).arg(*maxima);
     QStringList camino;
-    for (int linea : recorrido.caminoMasLargo)
+    for (int linea : caminoMasLargo)
         camino << QStringLiteral("%1 %2").arg(linea).arg(EnUnaLinea(base.Texto(linea)));
     salida += QStringLiteral("camino más largo (%1 %2):\n")
                   .arg(camino.size())

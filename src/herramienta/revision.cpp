@@ -1,6 +1,8 @@
 #include "revision.h"
 
+#include "kb/errores.h"
 #include "kb/lectortvo.h"
+#include "kb/recorrido.h"
 
 #include <QHash>
 
@@ -75,19 +77,23 @@ public:
                        NombreDePaso(paso, linea) + QStringLiteral(": el texto no cierra sus comillas"));
             if (!error)
                 continue;
-            if (error == 62 && paso == Paso::Linea) {
+            if (error == Error::LecturaPasadoFinal && paso == Paso::Linea) {
                 if (!faltanLineas)
                     Anotar(lector.LineaDelArchivo(), QStringLiteral("la cuenta anuncia %1 líneas, pero el archivo "
-                                                                    "solo tiene %2 (error 62)")
+                                                                    "solo tiene %2 (error %3)")
                                                          .arg(base.NumLineas)
-                                                         .arg(linea - 1));
+                                                         .arg(linea - 1)
+                                                         .arg(error));
                 faltanLineas = true;
-            } else if (error == 9) {
+            } else if (error == Error::IndiceFueraDeRango) {
                 Anotar(lector.LineaDelArchivo(),
-                       QStringLiteral("la cuenta pasa de 599 líneas; se leen las primeras 599 (error 9)"));
-            } else if (error == 6) {
+                       QStringLiteral("la cuenta pasa de %1 líneas; se leen las primeras %1 (error %2)")
+                           .arg(BaseConocimiento::MaxLineas)
+                           .arg(error));
+            } else if (error == Error::Desbordamiento) {
                 Anotar(lector.LineaDelArchivo(),
-                       NombreDePaso(paso, linea) + QStringLiteral(": un número no cabe en 16 bits (error 6)"));
+                       NombreDePaso(paso, linea) +
+                           QStringLiteral(": un número no cabe en 16 bits (error %1)").arg(error));
             } else {
                 Anotar(lector.LineaDelArchivo(),
                        NombreDePaso(paso, linea) + QStringLiteral(": no se puede leer (error %1)").arg(error));
@@ -112,7 +118,7 @@ public:
                 if (destino == 0)
                     Anotar(Linea(k),
                            QStringLiteral("la línea %1 es una pregunta con el enlace %2 en 0").arg(k).arg(Sentido(si)));
-                else if (destino < 1 || destino > n)
+                else if (!base.Existe(destino))
                     Anotar(Linea(k), QStringLiteral("la línea %1 enlaza (%2) con la línea %3, que no existe")
                                          .arg(k)
                                          .arg(Sentido(si))
@@ -127,8 +133,7 @@ public:
             if (padres[k].size() > 1 || (k == 1 && !padres[k].empty()))
                 Anotar(Linea(k),
                        QStringLiteral("la línea %1 se alcanza desde las líneas %2").arg(k).arg(Enumerar(padres[k])));
-        BuscarCiclos();
-        BuscarInalcanzables();
+        BuscarCiclosEInalcanzables();
         RevisarObjetos();
     }
 
@@ -155,8 +160,10 @@ private:
     void RevisarLargo(int lineaArchivo, const QString &texto, const QString &que)
     {
         if (texto.size() > BaseConocimiento::MaxTexto)
-            Anotar(lineaArchivo,
-                   QStringLiteral("el texto de %1 tiene %2 caracteres; el máximo es 32766").arg(que).arg(texto.size()));
+            Anotar(lineaArchivo, QStringLiteral("el texto de %1 tiene %2 caracteres; el máximo es %3")
+                                     .arg(que)
+                                     .arg(texto.size())
+                                     .arg(BaseConocimiento::MaxTexto));
     }
 
     void RevisarCuenta(int lineaCuenta)
@@ -171,59 +178,24 @@ private:
                                     .arg(base.NumLineas));
     }
 
-    // A link back to a line on the way from line 1 (or from any line out of the tree) closes a cycle.
-    void BuscarCiclos()
+    // A link back to a line on the way from line 1 (or from any line out of the tree) closes a cycle; the lines
+    // that the walk from line 1 does not enter are out of the tree.
+    void BuscarCiclosEInalcanzables()
     {
-        const int n = base.NumLineas;
-        std::vector<int> estado(n + 1, 0); // 0 unseen, 1 on the way, 2 done
-        for (int inicio = 1; inicio <= n; ++inicio) {
-            if (estado[inicio])
-                continue;
-            std::vector<std::pair<int, int>> pila{{inicio, 0}};
-            estado[inicio] = 1;
-            while (!pila.empty()) {
-                auto &[linea, rama] = pila.back();
-                if (rama == 2) {
-                    estado[linea] = 2;
-                    pila.pop_back();
-                    continue;
-                }
-                const bool si = rama++ == 0;
-                const int destino = base.EsPregunta(linea) ? base.Enlace(linea, si) : 0;
-                if (destino < 1 || destino > n || destino == linea)
-                    continue;
-                if (estado[destino] == 1)
-                    Anotar(Linea(linea), QStringLiteral("la línea %1 vuelve (%2) a la línea %3: un ciclo")
-                                             .arg(linea)
-                                             .arg(Sentido(si))
-                                             .arg(destino));
-                else if (estado[destino] == 0) {
-                    estado[destino] = 1;
-                    pila.push_back({destino, 0});
-                }
-            }
-        }
-    }
-
-    void BuscarInalcanzables()
-    {
-        const int n = base.NumLineas;
-        std::vector<bool> alcanzada(n + 1, false);
-        std::vector<int> cola{1};
-        alcanzada[1] = true;
-        while (!cola.empty()) {
-            const int linea = cola.back();
-            cola.pop_back();
-            for (bool si : {true, false}) {
-                const int destino = base.EsPregunta(linea) ? base.Enlace(linea, si) : 0;
-                if (destino >= 1 && destino <= n && !alcanzada[destino]) {
-                    alcanzada[destino] = true;
-                    cola.push_back(destino);
-                }
-            }
-        }
+        std::vector<char> estado(BaseConocimiento::MaxLineas + 1);
+        std::vector<bool> alcanzada(BaseConocimiento::MaxLineas + 1);
+        for (int inicio = 1; inicio <= base.NumLineas; ++inicio)
+            RecorrerArbol(
+                base, inicio, estado, [&](const Camino &camino) { alcanzada[camino.back()] = inicio == 1; },
+                [&](const Camino &camino, bool si, int destino, TipoDeEnlace tipo) {
+                    if (tipo == TipoDeEnlace::EnCamino && destino != camino.back())
+                        Anotar(Linea(camino.back()), QStringLiteral("la línea %1 vuelve (%2) a la línea %3: un ciclo")
+                                                         .arg(camino.back())
+                                                         .arg(Sentido(si))
+                                                         .arg(destino));
+                });
         // A line whose record is missing is reported as such.
-        for (int k = 1; k <= n; ++k)
+        for (int k = 1; k <= base.NumLineas; ++k)
             if (!alcanzada[k] && leida[k])
                 Anotar(Linea(k), QStringLiteral("la línea %1 no se alcanza desde la línea 1").arg(k));
     }

@@ -1,5 +1,7 @@
 #include "eventos.h"
 
+#include "edit/codigos.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 
@@ -11,19 +13,19 @@ int CodigoDeTecla(const QKeyEvent *evento)
     switch (tecla) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        return Codigo::Intro;
     case Qt::Key_Backspace:
-        return 8;
+        return Codigo::Retroceso;
     case Qt::Key_Escape:
-        return 27;
+        return Codigo::Escape;
     case Qt::Key_Delete:
-        return -1;
+        return Codigo::SinCaracter;
     default:
         break;
     }
     const QString texto = evento->text();
-    if (texto.isEmpty() || texto.at(0) == QChar(0x7F))
-        return -1;
+    if (texto.isEmpty() || texto.at(0) == QChar(Codigo::Suprimir))
+        return Codigo::SinCaracter;
     return texto.at(0).unicode();
 }
 
