@@ -1,10 +1,8 @@
 #include "pruebademodelo.h"
 
 #include "kb/escritortvo.h"
-#include "util.h"
 
 #include <QDir>
-#include <QTest>
 
 void PruebaDeModelo::init()
 {

@@ -2,14 +2,13 @@
 
 #include "commands/modelo.h"
 #include "plataformaguion.h"
+#include "util.h"
 
-#include <QObject>
 #include <QTemporaryDir>
+#include <QTest>
 
-#include <memory>
-
-// The fixture of the model tests: for every test function a fresh model over a scripted platform, started in
-// a program folder of its own that holds Nuevo.tvo, and a check afterwards that the script was followed.
+// The fixture of the model tests: for every test function a fresh model over a scripted platform, started in a
+// program folder of its own that holds Nuevo.tvo, and a check afterwards that the script was followed.
 class PruebaDeModelo : public QObject
 {
     Q_OBJECT
@@ -24,15 +23,14 @@ protected:
     QString Ruta(const QString &nombre) const;
     // The first learning step: the three boxes as given, then Si or No.
     void Ensenar(const QString &objeto1, const QString &objeto2, const QString &pregunta, bool si = true);
-    // A file with these bytes, opened with "Abrir..." out of play; the messages it showed are forgotten.
+    // A file with these bytes, opened with "Abrir..." out of play; what was shown meanwhile is forgotten.
     void AbrirBytes(const QByteArray &bytes, const QString &nombre = QStringLiteral("base.tvo"));
     void Abrir(const BaseConocimiento &base, const QString &nombre = QStringLiteral("base.tvo"));
-
-    // The state on screen in one line: phase, line row, backgrounds of Objeto 1, Objeto 2 and the question box,
-    // and the question box's text: "jugando 1 2 3 | P O P | ¿Vuela?".
+    // The state on screen in one line: phase, line row, backgrounds of Objeto 1, Objeto 2 and the question box
+    // (Pregunta, Otro, Adivinado, Verde), and the question box's text: "jugando 1 2 3 | P O P | ¿Vuela?".
     QString Estado() const;
-    // What was shown so far: messages as "title: text [buttons icon]" (buttons A, SN, SNC or ARO for Abort, Retry,
-    // Ignore; icon ! or x), file dialogs as "<title>".
+    // What was shown so far: messages as "title: text [buttons icon]" (buttons A, SN, SNC or ARO for Abort,
+    // Retry, Ignore; icon ! or x), file dialogs as "<title>".
     QStringList Mensajes() const;
 
     const BaseConocimiento &Base() const { return modelo->Base(); }

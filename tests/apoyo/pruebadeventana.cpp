@@ -1,7 +1,6 @@
 #include "pruebadeventana.h"
 
 #include <QAbstractButton>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -28,14 +27,5 @@ void PruebaDeVentana::Teclear(const char *caja, const QString &texto)
 void PruebaDeVentana::Salir(const char *caja)
 {
     Control(caja)->setFocus(Qt::MouseFocusReason);
-    QTest::mouseClick(Control("RichTextBox1")->focusProxy() ? Control("RichTextBox1")->focusProxy()
-                                                            : Control("RichTextBox1"),
-                      Qt::LeftButton);
-}
-
-quint32 FondoBGR(const QWidget *control)
-{
-    const auto rol = qobject_cast<const QLabel *>(control) ? QPalette::Window : QPalette::Base;
-    const QColor color = control->palette().color(rol);
-    return quint32(color.red()) | quint32(color.green()) << 8 | quint32(color.blue()) << 16;
+    QTest::mouseClick(Control<QPlainTextEdit>("RichTextBox1")->viewport(), Qt::LeftButton);
 }

@@ -24,6 +24,3 @@ protected:
 
     std::unique_ptr<frmElTarvo> ventana;
 };
-
-// The background of a text box or a label, in the 0xBBGGRR form of the program's tables.
-quint32 FondoBGR(const QWidget *control);

@@ -6,20 +6,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-const QByteArray Cabeceras = "0,0,0,\"Prueba\"\r\n0,0,0,\"\"\r\n";
-
-} // namespace
-
 class TestHerramienta : public QObject
 {
     Q_OBJECT
 private slots:
     void init() { carpeta = std::make_unique<QTemporaryDir>(); }
 
-    void checkReportsEveryPlantedFault_data();
-    void checkReportsEveryPlantedFault();
     void filesTheGameWritesAreClean();
     void drawsAndMeasuresTheTree();
 
@@ -27,71 +19,6 @@ private:
     QString Ruta(const QString &nombre) const { return carpeta->filePath(nombre); }
     std::unique_ptr<QTemporaryDir> carpeta;
 };
-
-void TestHerramienta::checkReportsEveryPlantedFault_data()
-{
-    QTest::addColumn<QByteArray>("contenido");
-    QTest::addColumn<QStringList>("informe");
-    const QByteArray tres = "0,0,0,\" 3\"\r\n";
-    QTest::newRow("fewer records than the count")
-        << Cabeceras + "0,0,0,\" 5\"\r\n1,2,3,\"a\"\r\n2,0,0,\"b\"\r\n3,0,0,\"c\"\r\n"
-        << QStringList{"7: la cuenta anuncia 5 líneas, pero el archivo solo tiene 3 (error 62)"};
-    QTest::newRow("more records than the count")
-        << Cabeceras + tres + "1,2,3,\"a\"\r\n2,0,0,\"b\"\r\n3,0,0,\"c\"\r\n4,0,0,\"d\"\r\n"
-        << QStringList{"7: hay más registros que las 3 líneas que anuncia la cuenta"};
-    // The game reads on from the field after the failed one, and so does the report.
-    QTest::newRow("a link above 16 bits")
-        << Cabeceras + tres + "1,2,3,\"a\"\r\n2,40000,0,\"b\"\r\n3,0,0,\"c\"\r\n"
-        << QStringList{"5: la línea 2: un número no cabe en 16 bits (error 6)",
-                       "5: la línea 3 es una pregunta con el enlace Sí en 0", "5: la línea 3 enlaza (No) consigo misma",
-                       "6: hay más registros que las 3 líneas que anuncia la cuenta"};
-    QTest::newRow("links to no line, and half a question")
-        << Cabeceras + tres + "1,2,9,\"a\"\r\n2,-1,0,\"b\"\r\n3,0,0,\"c\"\r\n"
-        << QStringList{"4: la línea 1 enlaza (No) con la línea 9, que no existe",
-                       "5: la línea 2 enlaza (Sí) con la línea -1, que no existe",
-                       "5: la línea 2 es una pregunta con el enlace No en 0",
-                       "6: la línea 3 no se alcanza desde la línea 1"};
-    QTest::newRow("a link to itself and a cycle")
-        << Cabeceras + tres + "1,2,3,\"a\"\r\n2,2,1,\"b\"\r\n3,0,0,\"c\"\r\n"
-        << QStringList{"4: la línea 1 se alcanza desde las líneas 2", "5: la línea 2 enlaza (Sí) consigo misma",
-                       "5: la línea 2 vuelve (No) a la línea 1: un ciclo"};
-    QTest::newRow("a line reached from two questions")
-        << Cabeceras + "0,0,0,\" 5\"\r\n1,2,3,\"a\"\r\n2,4,5,\"b\"\r\n3,4,5,\"c\"\r\n4,0,0,\"d\"\r\n5,0,0,\"e\"\r\n"
-        << QStringList{"7: la línea 4 se alcanza desde las líneas 2 y 3",
-                       "8: la línea 5 se alcanza desde las líneas 2 y 3"};
-    QTest::newRow("an even count") << Cabeceras + "0,0,0,\" 2\"\r\n1,2,0,\"a\"\r\n2,0,0,\"b\"\r\n"
-                                   << QStringList{"3: la cuenta es par (2): el juego siempre escribe un número impar "
-                                                  "de líneas",
-                                                  "4: la línea 1 es una pregunta con el enlace No en 0"};
-    QTest::newRow("a text over 32766 characters")
-        << Cabeceras + tres + "1,2,3,\"a\"\r\n2,0,0,\"" + QByteArray(32767, 'x') + "\"\r\n3,0,0,\"c\"\r\n"
-        << QStringList{"5: el texto de la línea 2 tiene 32767 caracteres; el máximo es 32766"};
-    QTest::newRow("an unclosed quote") << Cabeceras + "0,0,0,\" 1\"\r\n1,0,0,\"sin cerrar\r\n"
-                                       << QStringList{"4: la línea 1: el texto no cierra sus comillas"};
-    QTest::newRow("empty and repeated objects, without case and accents")
-        << Cabeceras + "0,0,0,\" 5\"\r\n1,2,3,\"a\"\r\n2,0,0,\"\xd1"
-                       "and\xfa\"\r\n3,4,5,\"c\"\r\n4,0,0,\"nandu \"\r\n"
-                       "5,0,0,\"\"\r\n"
-        << QStringList{"7: el objeto de la línea 4 repite el de la línea 2: \"nandu\"",
-                       "8: la línea 5 es un objeto sin texto"};
-    QTest::newRow("records split across lines are found where they begin")
-        << Cabeceras + tres + "1,\r\n2,\r\n3,\r\n\"a\"\r\n2,0,0,\"b\"\r\n3,0,7,\"c\"\r\n"
-        << QStringList{"9: la línea 3 es una pregunta con el enlace Sí en 0",
-                       "9: la línea 3 enlaza (No) con la línea 7, que no existe"};
-}
-
-void TestHerramienta::checkReportsEveryPlantedFault()
-{
-    QFETCH(QByteArray, contenido);
-    QFETCH(QStringList, informe);
-    EscribirBytes(Ruta("roto.tvo"), contenido);
-    const Revision revision = RevisarArchivo(Ruta("roto.tvo"));
-    QVERIFY(revision.legible);
-    QStringList lineas;
-    for (const Problema &problema : revision.problemas)
-        lineas << QStringLiteral("%1: %2").arg(problema.lineaArchivo).arg(problema.texto);
-    QCOMPARE(lineas, informe);
-}
 
 void TestHerramienta::filesTheGameWritesAreClean()
 {
