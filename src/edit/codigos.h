@@ -1,12 +1,7 @@
 #pragma once
 
-// The character codes that a typed key hands to the boxes' key handlers, as the keyboard gives them.
+// The character codes that a typed key hands to the boxes' key handlers, as the keyboard gives them; keys that
+// type no character (arrows, Delete, function keys) give SinCaracter.
 namespace Codigo {
-constexpr int SinCaracter = -1; // arrows, Delete, function keys: keys that type no character
-constexpr int Retroceso = 8;
-constexpr int Intro = 13;
-constexpr int Escape = 27;
-constexpr int Comilla = 34;
-constexpr int Apostrofo = 39;
-constexpr int Suprimir = 127;
+enum : int { SinCaracter = -1, Retroceso = 8, Intro = 13, Escape = 27, Comilla = 34, Apostrofo = 39, Suprimir = 127 };
 } // namespace Codigo

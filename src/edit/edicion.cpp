@@ -7,23 +7,8 @@
 
 namespace {
 
-// How the quote message names each box.
-QString NombreEnMensaje(Caja caja)
-{
-    switch (caja) {
-    case Caja::TipoObjeto:
-        return QStringLiteral("Tipo de objeto");
-    case Caja::Carac:
-        return QStringLiteral("Características");
-    case Caja::Objeto1:
-        return QStringLiteral("Objeto 1");
-    case Caja::Objeto2:
-        return QStringLiteral("Objeto 2");
-    case Caja::Pregunta:
-        break;
-    }
-    return QStringLiteral("Pregunta");
-}
+// How the quote message names each box, in the order of Caja.
+const char *const NombresEnMensaje[] = {"Objeto 1", "Objeto 2", "Pregunta", "Tipo de objeto", "Características"};
 
 } // namespace
 
@@ -87,7 +72,8 @@ bool Edicion::SinComillas(std::initializer_list<Caja> cajas)
 {
     for (Caja caja : cajas) {
         if (Texto(caja).contains(QLatin1Char('"'))) {
-            plataforma.Mensaje(QStringLiteral("Quite las comillas del texto ") + NombreEnMensaje(caja),
+            plataforma.Mensaje(QStringLiteral("Quite las comillas del texto ") +
+                                   QString::fromUtf8(NombresEnMensaje[static_cast<int>(caja)]),
                                QStringLiteral("Comillas encontradas"), Plataforma::Botones::Aceptar,
                                Plataforma::Icono::Error);
             return false;

@@ -31,16 +31,11 @@ QString Clave(const QString &texto)
 
 QString NombreDePaso(Paso paso, int linea)
 {
-    switch (paso) {
-    case Paso::Cabecera1:
-        return QStringLiteral("el tipo de objeto (registro 1)");
-    case Paso::Cabecera2:
-        return QStringLiteral("las características (registro 2)");
-    case Paso::Cuenta:
-        return QStringLiteral("la cuenta de líneas (registro 3)");
-    default:
-        return QStringLiteral("la línea %1").arg(linea);
-    }
+    const char *const registros[] = {"el tipo de objeto (registro 1)", "las características (registro 2)",
+                                     "la cuenta de líneas (registro 3)"};
+    if (paso >= Paso::Cabecera1 && paso <= Paso::Cuenta)
+        return QString::fromUtf8(registros[static_cast<int>(paso) - static_cast<int>(Paso::Cabecera1)]);
+    return QStringLiteral("la línea %1").arg(linea);
 }
 
 class Revisor

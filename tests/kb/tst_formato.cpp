@@ -46,8 +46,6 @@ private slots:
     void readsFiles_data();
     void readsFiles();
     void retryingAFailedRecordReadsOnFromWhereItStopped();
-    void pathsThatAreNoFileFailWithTheirErrors_data();
-    void pathsThatAreNoFileFailWithTheirErrors();
     void aCountAbove599StopsAtThe600thRecord();
 
     void inputsFoundByFuzzingReadAndWriteBackTheSame_data();
@@ -256,33 +254,6 @@ void TestFormato::retryingAFailedRecordReadsOnFromWhereItStopped()
     QVERIFY(base.TextoLinea[1].isEmpty());
 }
 
-void TestFormato::pathsThatAreNoFileFailWithTheirErrors_data()
-{
-    QTest::addColumn<QString>("nombre");
-    QTest::addColumn<int>("lectura");
-    QTest::addColumn<int>("escritura");
-    QTest::newRow("a missing file") << "no-existe.tvo" << Error::ArchivoNoEncontrado << Error::Ninguno;
-    QTest::newRow("a missing folder") << "no-hay-carpeta/a.tvo" << Error::RutaNoEncontrada << Error::RutaNoEncontrada;
-    QTest::newRow("a parent that is a file")
-        << "archivo.tvo/a.tvo" << Error::RutaNoEncontrada << Error::RutaNoEncontrada;
-    QTest::newRow("a folder") << "carpeta" << Error::AccesoRuta << Error::AccesoRuta;
-}
-
-void TestFormato::pathsThatAreNoFileFailWithTheirErrors()
-{
-    QFETCH(QString, nombre);
-    QFETCH(int, lectura);
-    QFETCH(int, escritura);
-    EscribirBytes(Ruta("archivo.tvo"), "previo");
-    QVERIFY(QDir(carpeta->path()).mkdir(QStringLiteral("carpeta")));
-    BaseConocimiento base = BaseDeEjemplo();
-    QCOMPARE(LectorTvo(base, Ruta(nombre)).EjecutarPaso(), lectura);
-    QCOMPARE(EscribirArchivoTvo(base, Ruta(nombre)), escritura);
-    // A failed write leaves everything as it was, and no temporary file behind.
-    QCOMPARE(LeerBytes(Ruta("archivo.tvo")), QByteArray("previo"));
-    QCOMPARE(QDir(carpeta->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), escritura ? 2 : 3);
-}
-
 void TestFormato::aCountAbove599StopsAtThe600thRecord()
 {
     // 700 records promised and present: the 600th is error 9, and ignoring it ends the reading at 599 lines.
@@ -338,7 +309,7 @@ void TestFormato::failedWriteLeavesThePreviousFileIntact()
     setrlimit(RLIMIT_FSIZE, &anterior);
     std::signal(SIGXFSZ, senal);
 
-    QCOMPARE(error, Error::DiscoLleno);
+    QCOMPARE(error, int(Error::DiscoLleno));
     QCOMPARE(LeerBytes(Ruta("previo.tvo")), QByteArray("contenido previo"));
     QCOMPARE(QDir(carpeta->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"previo.tvo"});
 #else

@@ -13,16 +13,12 @@ namespace {
 // What a background colour tells the user, for those who do not see it.
 QString SignificadoDeColor(quint32 bgr)
 {
-    switch (bgr) {
-    case Color::AmarilloClaro:
-        return QStringLiteral("pregunta");
-    case Color::RojoClaro:
-        return QStringLiteral("objeto adivinado");
-    case Color::VerdeClaro:
-        return QStringLiteral("acertado");
-    default:
-        return QString();
-    }
+    const std::pair<quint32, const char *> significados[] = {
+        {Color::AmarilloClaro, "pregunta"}, {Color::RojoClaro, "objeto adivinado"}, {Color::VerdeClaro, "acertado"}};
+    for (const auto &[color, significado] : significados)
+        if (color == bgr)
+            return QString::fromUtf8(significado);
+    return QString();
 }
 
 } // namespace

@@ -6,18 +6,20 @@
 
 class QWidget;
 
-// Colours as the program's tables write them: 0xBBGGRR.
+// Colours as the program's tables write them, 0xBBGGRR, and TextoAtenuado, the text of a disabled control on a
+// light background: dimmed, and still readable.
 namespace Color {
-constexpr quint32 AmarilloClaro = 0xC0FFFF;
-constexpr quint32 Blanco = 0xFFFFFF;
-constexpr quint32 RojoClaro = 0xC0C0FF;
-constexpr quint32 VerdeClaro = 0xC0FFC0;
-constexpr quint32 MagentaClaro = 0xFFC0FF;
-constexpr quint32 GrisClaro = 0xE0E0E0;
-constexpr quint32 AzulClaro = 0xFFC0C0;
-constexpr quint32 Negro = 0x000000;
-// The text of a disabled control on a light background: dimmed, and still readable.
-constexpr quint32 TextoAtenuado = 0x606060;
+enum : quint32 {
+    AmarilloClaro = 0xC0FFFF,
+    Blanco = 0xFFFFFF,
+    RojoClaro = 0xC0C0FF,
+    VerdeClaro = 0xC0FFC0,
+    MagentaClaro = 0xFFC0FF,
+    GrisClaro = 0xE0E0E0,
+    AzulClaro = 0xFFC0C0,
+    Negro = 0x000000,
+    TextoAtenuado = 0x606060,
+};
 } // namespace Color
 
 QColor ColorBGR(quint32 bgr);

@@ -10,19 +10,14 @@ int CodigoDeTecla(const QKeyEvent *evento)
     const int tecla = evento->key();
     if ((evento->modifiers() & Qt::ControlModifier) && tecla >= Qt::Key_A && tecla <= Qt::Key_Z)
         return tecla - Qt::Key_A + 1;
-    switch (tecla) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return Codigo::Intro;
-    case Qt::Key_Backspace:
-        return Codigo::Retroceso;
-    case Qt::Key_Escape:
-        return Codigo::Escape;
-    case Qt::Key_Delete:
-        return Codigo::SinCaracter;
-    default:
-        break;
-    }
+    const std::pair<int, int> especiales[] = {{Qt::Key_Return, Codigo::Intro},
+                                              {Qt::Key_Enter, Codigo::Intro},
+                                              {Qt::Key_Backspace, Codigo::Retroceso},
+                                              {Qt::Key_Escape, Codigo::Escape},
+                                              {Qt::Key_Delete, Codigo::SinCaracter}};
+    for (const auto &[especial, codigo] : especiales)
+        if (tecla == especial)
+            return codigo;
     const QString texto = evento->text();
     if (texto.isEmpty() || texto.at(0) == QChar(Codigo::Suprimir))
         return Codigo::SinCaracter;

@@ -116,20 +116,8 @@ template <typename Ventana> void MostrarVentana(QPointer<Ventana> &ventana)
     ventana->activateWindow();
 }
 
-quint32 ColorDe(Fondo fondo)
-{
-    switch (fondo) {
-    case Fondo::Pregunta:
-        return Color::AmarilloClaro;
-    case Fondo::Adivinado:
-        return Color::RojoClaro;
-    case Fondo::Acertado:
-        return Color::VerdeClaro;
-    case Fondo::Otro:
-        break;
-    }
-    return Color::Blanco;
-}
+// The colour of each background's meaning, in the order of Fondo.
+const quint32 ColoresDeFondo[] = {Color::AmarilloClaro, Color::Blanco, Color::RojoClaro, Color::VerdeClaro};
 
 } // namespace
 
@@ -380,7 +368,7 @@ void frmElTarvo::MostrarTexto(Caja caja)
 
 void frmElTarvo::MostrarFondo(Caja caja)
 {
-    PonerFondo(CajaDe(caja), ColorDe(modelo.ElJuego().FondoDe(caja)));
+    PonerFondo(CajaDe(caja), ColoresDeFondo[static_cast<int>(modelo.ElJuego().FondoDe(caja))]);
 }
 
 void frmElTarvo::MostrarFila()

@@ -29,52 +29,27 @@ protected:
     }
 };
 
-// The captions of a Spanish system's message boxes, whatever translations Qt has.
-void TraducirBotones(QMessageBox &caja)
-{
-    const std::pair<QMessageBox::StandardButton, const char *> captions[] = {
-        {QMessageBox::Ok, "Aceptar"},      {QMessageBox::Yes, "&Sí"},       {QMessageBox::No, "&No"},
-        {QMessageBox::Cancel, "Cancelar"}, {QMessageBox::Abort, "&Anular"}, {QMessageBox::Retry, "&Reintentar"},
-        {QMessageBox::Ignore, "&Omitir"}};
-    for (const auto &[boton, texto] : captions)
-        if (QAbstractButton *control = caja.button(boton))
-            control->setText(QString::fromUtf8(texto));
-}
+// The buttons of the system's message boxes: what each answers, and its caption on a Spanish system whatever
+// translations Qt has.
+struct BotonDelSistema {
+    QMessageBox::StandardButton boton;
+    Plataforma::Respuesta respuesta;
+    const char *texto;
+};
+const BotonDelSistema BotonesDelSistema[] = {
+    {QMessageBox::Ok, Plataforma::Respuesta::Aceptar, "Aceptar"},
+    {QMessageBox::Yes, Plataforma::Respuesta::Si, "&Sí"},
+    {QMessageBox::No, Plataforma::Respuesta::No, "&No"},
+    {QMessageBox::Cancel, Plataforma::Respuesta::Cancelar, "Cancelar"},
+    {QMessageBox::Abort, Plataforma::Respuesta::Anular, "&Anular"},
+    {QMessageBox::Retry, Plataforma::Respuesta::Reintentar, "&Reintentar"},
+    {QMessageBox::Ignore, Plataforma::Respuesta::Omitir, "&Omitir"},
+};
 
-QMessageBox::StandardButtons BotonesQt(Plataforma::Botones botones)
-{
-    switch (botones) {
-    case Plataforma::Botones::Aceptar:
-        return QMessageBox::Ok;
-    case Plataforma::Botones::SiNo:
-        return QMessageBox::Yes | QMessageBox::No;
-    case Plataforma::Botones::SiNoCancelar:
-        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case Plataforma::Botones::AnularReintentarOmitir:
-        return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
-    }
-    return QMessageBox::Ok;
-}
-
-Plataforma::Respuesta RespuestaDe(int boton)
-{
-    switch (boton) {
-    case QMessageBox::Yes:
-        return Plataforma::Respuesta::Si;
-    case QMessageBox::No:
-        return Plataforma::Respuesta::No;
-    case QMessageBox::Cancel:
-        return Plataforma::Respuesta::Cancelar;
-    case QMessageBox::Abort:
-        return Plataforma::Respuesta::Anular;
-    case QMessageBox::Retry:
-        return Plataforma::Respuesta::Reintentar;
-    case QMessageBox::Ignore:
-        return Plataforma::Respuesta::Omitir;
-    default:
-        return Plataforma::Respuesta::Aceptar;
-    }
-}
+// The sets of buttons, in the order of Plataforma::Botones.
+const QMessageBox::StandardButtons Conjuntos[] = {QMessageBox::Ok, QMessageBox::Yes | QMessageBox::No,
+                                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                                  QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore};
 
 // "Description |pattern|..." pairs as Qt's "Description (pattern);;...".
 QString FiltroQt(const QString &filtro)
@@ -94,13 +69,19 @@ QString FiltroQt(const QString &filtro)
 Plataforma::Respuesta PlataformaQt::Mensaje(const QString &texto, const QString &titulo, Botones botones, Icono icono)
 {
     QMessageBox caja(icono == Icono::Error ? QMessageBox::Critical : QMessageBox::Warning, titulo, texto,
-                     BotonesQt(botones), QApplication::activeWindow());
-    TraducirBotones(caja);
+                     Conjuntos[static_cast<int>(botones)], QApplication::activeWindow());
+    for (const BotonDelSistema &boton : BotonesDelSistema)
+        if (QAbstractButton *control = caja.button(boton.boton))
+            control->setText(QString::fromUtf8(boton.texto));
     // Elsewhere the toolkit's choice is the answer that changes nothing: Cancel, or No where there is no Cancel.
     SinRespuestaPorDefecto filtro;
     if (botones == Botones::AnularReintentarOmitir)
         caja.installEventFilter(&filtro);
-    return RespuestaDe(caja.exec());
+    const int elegido = caja.exec();
+    for (const BotonDelSistema &boton : BotonesDelSistema)
+        if (boton.boton == elegido)
+            return boton.respuesta;
+    return Respuesta::Aceptar;
 }
 
 std::optional<QString> PlataformaQt::ElegirArchivo(Dialogo dialogo, const QString &titulo, const QString &filtro)
