@@ -3,11 +3,8 @@
 #include "kb/cp1252.h"
 #include "kb/escritortvo.h"
 #include "kb/lectortvo.h"
-#include "plataforma/plataformaqt.h"
-#include "ui/controles/botongrafico.h"
-#include "ui/controles/cajatexto.h"
-#include "ui/controles/visorarchivo.h"
 #include "ui/main/frmeltarvo.h"
+#include "ui/main/plataformaqt.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -32,12 +29,18 @@ constexpr int Repeticiones = 5;
 // A process start varies by some milliseconds from one to the next: many of them make a steady median.
 constexpr int RepeticionesDeArranque = 31;
 
-// Answers the file dialog with a preset path and every message with Ignore (or OK).
+// Answers the file dialog with a preset path, the save question with No, the overwrite question with Yes and
+// every error with Ignore.
 class PlataformaBanco : public Plataforma
 {
 public:
     QString archivo;
-    Respuesta Mensaje(const QString &, const QString &, Botones, Icono) override { return Respuesta::Omitir; }
+    Respuesta Mensaje(const QString &, const QString &, Botones botones, Icono) override
+    {
+        return botones == Botones::SiNoCancelar ? Respuesta::No
+               : botones == Botones::SiNo       ? Respuesta::Si
+                                                : Respuesta::Omitir;
+    }
     std::optional<QString> ElegirArchivo(Dialogo, const QString &, const QString &) override { return archivo; }
     void Pitido() override {}
     QString CarpetaPrograma() const override { return QCoreApplication::applicationDirPath(); }
@@ -166,22 +169,26 @@ void Procesar()
     QCoreApplication::processEvents();
 }
 
-// The main window over the benchmark's platform, shown (offscreen) and out of play.
+// The main window over the benchmark's platform, shown (offscreen) and out of play after a first learning step.
 struct Ventana {
     PlataformaBanco plataforma;
-    frmElTarvo ventana{plataforma};
+    ModeloElTarvo modelo{plataforma};
+    frmElTarvo ventana{modelo};
     Ventana()
     {
         ventana.show();
+        modelo.Responder(true);
+        Procesar();
+    }
+    void Pulsar(const char *boton)
+    {
+        ventana.findChild<QPushButton *>(QLatin1String(boton))->click();
         Procesar();
     }
     void Abrir(const QString &ruta)
     {
-        ventana.ControlesFueraDeJuego();
-        ventana.Modificado = false;
         plataforma.archivo = ruta;
-        ventana.cmdTvoDeDisco->click();
-        Procesar();
+        Pulsar("cmdTvoDeDisco");
     }
 };
 
@@ -203,31 +210,30 @@ long PicoMemoriaKb()
 int Hijo(const QString &modo, const QString &archivo, int argc, char **argv)
 {
     QApplication aplicacion(argc, argv);
+    if (modo == QLatin1String("memoria")) {
+        Ventana ventana;
+        ventana.Abrir(archivo);
+        std::printf("%ld\n", PicoMemoriaKb());
+        return 0;
+    }
     PlataformaQt real;
-    PlataformaBanco banco;
-    banco.archivo = archivo;
+    std::unique_ptr<ModeloElTarvo> modelo;
     std::unique_ptr<QWidget> ventana;
-    if (modo == QLatin1String("ventana"))
-        ventana = std::make_unique<frmElTarvo>(real);
-    else if (modo == QLatin1String("memoria"))
-        ventana = std::make_unique<frmElTarvo>(banco);
-    else
+    if (modo == QLatin1String("ventana")) {
+        modelo = std::make_unique<ModeloElTarvo>(real);
+        ventana = std::make_unique<frmElTarvo>(*modelo);
+    } else {
         ventana = std::make_unique<QWidget>();
-    ventana->resize(644, 488);
+        ventana->resize(644, 488);
+    }
     ventana->show();
-    if (modo == QLatin1String("ventana") || modo == QLatin1String("vacia")) {
-        QTimer::singleShot(0, &aplicacion, &QCoreApplication::quit);
-        return QApplication::exec();
-    }
-    Procesar();
-    if (auto *principal = qobject_cast<frmElTarvo *>(ventana.get())) {
-        principal->ControlesFueraDeJuego();
-        principal->Modificado = false;
-        principal->cmdTvoDeDisco->click();
+    if (modo == QLatin1String("vacia-memoria")) {
         Procesar();
+        std::printf("%ld\n", PicoMemoriaKb());
+        return 0;
     }
-    std::printf("%ld\n", PicoMemoriaKb());
-    return 0;
+    QTimer::singleShot(0, &aplicacion, &QCoreApplication::quit);
+    return QApplication::exec();
 }
 
 QByteArray Hijo(const QString &modo, const QString &archivo = QString())
@@ -288,19 +294,24 @@ int main(int argc, char *argv[])
                 Procesar();
             });
 
-        const QString destino = carpeta.filePath(QStringLiteral("guardada.tvo"));
-        nuestra.ventana.RutaArch = destino;
-        nuestra.ventana.EsArchivoNuevo = false;
+        // The file is named once through "Guardar como...", and line 300 stays on view.
+        nuestra.plataforma.archivo = carpeta.filePath(QStringLiteral("guardada.tvo"));
+        nuestra.Pulsar("cmdGuardarComo");
+        Edicion &cajas = nuestra.modelo.Cajas();
+        cajas.RegistroEditado(QStringLiteral("300"));
+        cajas.Validar();
         const QByteArray bytes = Leer(maxima);
         const QString suelo = carpeta.filePath(QStringLiteral("suelo.tvo"));
         int guardado = 0;
         Comparar(
             "save", 1.5,
             [&] {
-                // An edit before each save, so that the file written differs from the one on view.
-                nuestra.ventana.Base.TextoLinea[300][0] = QLatin1Char('a' + guardado++ % 26);
-                nuestra.ventana.cmdGuardar->click();
-                Procesar();
+                // An edit of line 300 before each save, so that the file written differs from the one on view.
+                QString texto = nuestra.modelo.Base().TextoLinea[300];
+                texto[0] = QLatin1Char('a' + guardado++ % 26);
+                cajas.TextoEditado(Caja::Pregunta, texto);
+                cajas.Salir(Caja::Pregunta);
+                nuestra.Pulsar("cmdGuardar");
             },
             [&] {
                 QSaveFile archivo(suelo);
@@ -327,24 +338,25 @@ int main(int argc, char *argv[])
 
     {
         // Games down the balanced tree (Si and No in turn) and down the ladder (No to each question).
+        const QString arboles[] = {carpeta.filePath(QStringLiteral("arbol.tvo")),
+                                   carpeta.filePath(QStringLiteral("escalera.tvo"))};
+        BaseConocimiento arbol = ArbolEquilibrado();
+        BaseConocimiento escalera = Escalera();
+        Escribir(arboles[0], CodificarArchivoTvo(arbol));
+        Escribir(arboles[1], CodificarArchivoTvo(escalera));
         Ventana nuestra;
         std::vector<double> pasos;
         for (int i = 0; i < Repeticiones; ++i) {
-            const bool escalera = i % 2 == 1;
-            nuestra.ventana.Base = escalera ? Escalera() : ArbolEquilibrado();
-            nuestra.ventana.ControlesFueraDeJuego();
-            nuestra.ventana.cmdJugar->click();
-            Procesar();
+            const bool enEscalera = i % 2 == 1;
+            nuestra.Abrir(arboles[i % 2]);
+            nuestra.Pulsar("cmdJugar");
             int clics = 0;
             const double total = Milisegundos([&] {
-                while (nuestra.ventana.Base.EsPregunta(nuestra.ventana.LineaActual)) {
-                    (escalera || clics % 2 ? nuestra.ventana.cmdNo : nuestra.ventana.cmdSi)->click();
-                    Procesar();
-                    ++clics;
-                }
+                for (; nuestra.modelo.Base().EsPregunta(nuestra.modelo.ElJuego().LineaActual()); ++clics)
+                    nuestra.Pulsar(enEscalera || clics % 2 ? "cmdNo" : "cmdSi");
             });
-            pasos.push_back(total * 1000 / clics);
-            nuestra.ventana.cmdParar->click();
+            pasos.push_back(total * 1000 / std::max(clics, 1));
+            nuestra.Pulsar("cmdParar");
         }
         Informar("step", Mediana(pasos), 0, 1000, "us");
     }

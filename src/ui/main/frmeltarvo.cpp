@@ -137,9 +137,10 @@ frmElTarvo::frmElTarvo(ModeloElTarvo &modelo, QWidget *padre) : QWidget(padre), 
     OrdenarTabulacion();
     NombrarParaLectoresDePantalla();
     txtObjeto1->setFocus();
-    ConectarEventos();
+    // The load event runs before the window listens to the model: what it leaves is shown once.
     modelo.Form_Load();
     MostrarTodo();
+    ConectarEventos();
 }
 
 frmElTarvo::~frmElTarvo()
