@@ -37,13 +37,8 @@ class TestBaseConocimiento : public QObject
 {
     Q_OBJECT
 private slots:
-    void objectCountCaptionUsesSignedNumberForm_data();
     void objectCountCaptionUsesSignedNumberForm();
-    void emptyingClearsEveryLine();
     void everyByteDecodesAndEncodesBack();
-    void charactersOutsideTheCodePageBecomeQuestionMarks_data();
-    void charactersOutsideTheCodePageBecomeQuestionMarks();
-    void captionShowsTheFileNameFromTheLast60Characters_data();
     void captionShowsTheFileNameFromTheLast60Characters();
     // A view lays out again only the lines that differ; replacing them must give what a new view would show.
     void findsTheLinesThatChanged_data();
@@ -51,42 +46,15 @@ private slots:
     void findsTheLinesThatChangedInRandomEditsOfLineBreaks();
 };
 
-void TestBaseConocimiento::objectCountCaptionUsesSignedNumberForm_data()
-{
-    QTest::addColumn<int>("numLineas");
-    QTest::addColumn<QString>("texto");
-    QTest::newRow("one line") << 1 << "El archivo tvo contiene  1 objetos";
-    QTest::newRow("three lines, two blanks") << 3 << "El archivo tvo contiene  2 objetos";
-    QTest::newRow("full base") << 599 << "El archivo tvo contiene  300 objetos";
-    QTest::newRow("even count from a file") << 598 << "El archivo tvo contiene  300 objetos";
-    QTest::newRow("zero") << 0 << "El archivo tvo contiene  1 objetos";
-    // floor(-0.5) is -1, so -1 line gives 0 objects, still with its blank.
-    QTest::newRow("minus one") << -1 << "El archivo tvo contiene  0 objetos";
-    QTest::newRow("negative, minus sign instead of blank") << -3 << "El archivo tvo contiene -1 objetos";
-    QTest::newRow("lowest count") << -32768 << "El archivo tvo contiene -16383 objetos";
-    QTest::newRow("highest count") << 32767 << "El archivo tvo contiene  16384 objetos";
-}
-
 void TestBaseConocimiento::objectCountCaptionUsesSignedNumberForm()
 {
-    QFETCH(int, numLineas);
-    QFETCH(QString, texto);
-    QCOMPARE(TextoObjetosContenidos(static_cast<qint16>(numLineas)), texto);
-}
-
-void TestBaseConocimiento::emptyingClearsEveryLine()
-{
-    BaseConocimiento base;
-    base.ValorSi.fill(7);
-    base.ValorNo.fill(-7);
-    base.TextoLinea.fill(QStringLiteral("x"));
-    base.NumLineas = 599;
-    base.Caracteristicas = QStringLiteral("se queda");
-    base.VaciarLineas();
-    QVERIFY(base.ValorSi[599] == 0 && base.ValorNo[1] == 0 && base.TextoLinea[599].isEmpty());
-    QVERIFY(std::count(base.TextoLinea.begin() + 1, base.TextoLinea.end(), QString()) == 599);
-    QCOMPARE(base.NumLineas, qint16(1));
-    QCOMPARE(base.Caracteristicas, QStringLiteral("se queda"));
+    // floor(n / 2) + 1, with a blank before a number that is not negative: -1 line gives 0 objects.
+    QStringList cuentas;
+    for (int numLineas : {1, 3, 599, 598, 0, -1, -3, -32768, 32767})
+        cuentas << TextoObjetosContenidos(static_cast<qint16>(numLineas)).section(QStringLiteral("contiene"), 1);
+    QCOMPARE(cuentas, (QStringList{"  1 objetos", "  2 objetos", "  300 objetos", "  300 objetos", "  1 objetos",
+                                   "  0 objetos", " -1 objetos", " -16383 objetos", "  16384 objetos"}));
+    QCOMPARE(TextoObjetosContenidos(3), QStringLiteral("El archivo tvo contiene  2 objetos"));
 }
 
 void TestBaseConocimiento::everyByteDecodesAndEncodesBack()
@@ -95,63 +63,32 @@ void TestBaseConocimiento::everyByteDecodesAndEncodesBack()
     for (int b = 0; b < 256; ++b)
         todos += static_cast<char>(b);
     const QString texto = DecodificarCp1252(todos);
-    QCOMPARE(texto.size(), 256);
     // The euro, the undefined bytes as C1 controls, the ellipsis, the curly quotes, the no-break space.
-    QCOMPARE(texto.mid(0x80, 6), QStringLiteral("€\u0081‚ƒ„…"));
-    QCOMPARE(texto.mid(0x8D, 7), QStringLiteral("\u008DŽ\u008F\u0090‘’“"));
-    QCOMPARE(texto.mid(0x9D, 4), QStringLiteral("\u009DžŸ\u00A0"));
-    QByteArray vuelta;
+    QCOMPARE(texto.size(), 256);
+    QCOMPARE(texto.mid(0x80, 6) + texto.mid(0x8D, 7) + texto.mid(0x9D, 4),
+             QStringLiteral("€\u0081‚ƒ„…\u008DŽ\u008F\u0090‘’“\u009DžŸ\u00A0"));
+    QByteArray vuelta("prefijo");
     AnadirCp1252(vuelta, texto);
-    QCOMPARE(vuelta, todos);
-}
-
-void TestBaseConocimiento::charactersOutsideTheCodePageBecomeQuestionMarks_data()
-{
-    QTest::addColumn<QString>("texto");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("Spanish text") << QStringLiteral("¿Está en el árbol? Ñandú")
-                                  << QByteArray("\xbf"
-                                                "Est\xe1"
-                                                " en el \xe1"
-                                                "rbol? \xd1"
-                                                "and\xfa");
-    QTest::newRow("A with macron") << QStringLiteral("xĀy") << QByteArray("x?y");
-    QTest::newRow("C1 control without a byte of its own") << QString(QChar(0x80)) << QByteArray("?");
-    QTest::newRow("CJK") << QStringLiteral("中文") << QByteArray("??");
-    QTest::newRow("surrogate pair is one character") << QStringLiteral("a😀b") << QByteArray("a?b");
-    QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + QLatin1Char('z') << QByteArray("?z");
-}
-
-void TestBaseConocimiento::charactersOutsideTheCodePageBecomeQuestionMarks()
-{
-    QFETCH(QString, texto);
-    QFETCH(QByteArray, bytes);
-    QByteArray salida("prefijo");
-    AnadirCp1252(salida, texto);
-    QCOMPARE(salida, QByteArray("prefijo") + bytes);
-}
-
-void TestBaseConocimiento::captionShowsTheFileNameFromTheLast60Characters_data()
-{
-    const QString sep = QDir::separator();
-    QTest::addColumn<QString>("ruta");
-    QTest::addColumn<QString>("nombre");
-    QTest::newRow("short path") << sep + QStringLiteral("opt") + sep + QStringLiteral("Nuevo.tvo") << "Nuevo.tvo";
-    QTest::newRow("doubled separator of a root folder")
-        << sep + sep + QStringLiteral("Nuevo.tvo") << QStringLiteral("Nuevo.tvo");
-    const QString carpeta70 = sep + QString(56, QLatin1Char('c')) + sep;
-    QTest::newRow("70 characters, separator within the last 60")
-        << carpeta70 + QStringLiteral("animales.tvo") << QStringLiteral("animales.tvo");
-    const QString nombre65 = QString(61, QLatin1Char('n')) + QStringLiteral(".tvo");
-    QTest::newRow("65-character file name") << sep + QStringLiteral("datos") + sep + nombre65 << nombre65.right(60);
-    QTest::newRow("no separator at all") << QStringLiteral("suelto.tvo") << QStringLiteral("suelto.tvo");
+    QCOMPARE(vuelta, "prefijo" + todos);
+    // Outside the code page a character becomes '?'; a surrogate pair is one character.
+    QByteArray fuera;
+    AnadirCp1252(fuera, QStringLiteral("xĀy") + QChar(0x80) + QStringLiteral("中😀") + QChar(0xD800) + 'z');
+    QCOMPARE(fuera, QByteArray("x?y????z"));
 }
 
 void TestBaseConocimiento::captionShowsTheFileNameFromTheLast60Characters()
 {
-    QFETCH(QString, ruta);
-    QFETCH(QString, nombre);
-    QCOMPARE(NombreArchivoParaTitulo(ruta), nombre);
+    const QString sep = QDir::separator();
+    const QString nombre65 = QString(61, QLatin1Char('n')) + QStringLiteral(".tvo");
+    // A root folder's doubled separator, a separator within the last 60 of 70 characters, a name of 65.
+    const std::pair<QString, QString> rutas[] = {
+        {sep + "opt" + sep + "Nuevo.tvo", "Nuevo.tvo"},
+        {sep + sep + "Nuevo.tvo", "Nuevo.tvo"},
+        {sep + QString(56, QLatin1Char('c')) + sep + "animales.tvo", "animales.tvo"},
+        {sep + "datos" + sep + nombre65, nombre65.right(60)},
+        {"suelto.tvo", "suelto.tvo"}};
+    for (const auto &[ruta, nombre] : rutas)
+        QCOMPARE(NombreArchivoParaTitulo(ruta), nombre);
 }
 
 void TestBaseConocimiento::findsTheLinesThatChanged_data()
