@@ -31,8 +31,7 @@ QString BaseConocimiento::Texto(int linea) const
 QString TextoObjetosContenidos(qint16 numLineas)
 {
     const auto objetos = static_cast<long>(std::floor(numLineas / 2.0)) + 1;
-    const QString signo = objetos < 0 ? QString() : QStringLiteral(" ");
-    return QStringLiteral("El archivo tvo contiene ") + signo + QString::number(objetos) + QStringLiteral(" objetos");
+    return QStringLiteral("El archivo tvo contiene ") + NumeroConSigno(objetos) + QStringLiteral(" objetos");
 }
 
 QString CortarTexto(const QString &texto, Corte corte)
@@ -42,4 +41,9 @@ QString CortarTexto(const QString &texto, Corte corte)
         return texto;
     const bool parteUnSalto = corte == Corte::SinPartirSaltos && texto.at(Max - 1) == u'\r' && texto.at(Max) == u'\n';
     return texto.left(parteUnSalto ? Max - 1 : Max);
+}
+
+QString NumeroConSigno(long numero)
+{
+    return (numero < 0 ? QString() : QStringLiteral(" ")) + QString::number(numero);
 }

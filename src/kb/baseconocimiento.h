@@ -42,6 +42,10 @@ struct BaseConocimiento {
 enum class Corte { Exacto, SinPartirSaltos };
 QString CortarTexto(const QString &texto, Corte corte = Corte::Exacto);
 
+// A number in the signed form of the program's captions and count record: a blank before a number that is not
+// negative, a minus sign before one that is.
+QString NumeroConSigno(long numero);
+
 // The caption of the object-count label: floor(NumLineas / 2) + 1 in signed-number form, which puts a
 // blank before a number that is not negative ("El archivo tvo contiene  2 objetos" for 3 lines).
 QString TextoObjetosContenidos(qint16 numLineas);

@@ -21,12 +21,6 @@ QByteArray Registro(int campo1, int campo2, int campo3, const QString &texto)
     return registro;
 }
 
-// The count is a text: a blank before a number that is not negative, as in " 3".
-QString TextoCuenta(qint16 numLineas)
-{
-    return (numLineas < 0 ? QString() : QStringLiteral(" ")) + QString::number(numLineas);
-}
-
 // Whether texto is still the very text whose characters copia shares.
 bool MismoTexto(const QString &texto, const QString &copia)
 {
@@ -89,7 +83,7 @@ QList<QByteArray> CodificadorTvo::Codificar(BaseConocimiento &base)
     QList<QByteArray> registros;
     registros.reserve(3 + ultima);
     registros << Registro(0, 0, 0, base.TipoObjeto) << Registro(0, 0, 0, base.Caracteristicas)
-              << Registro(0, 0, 0, TextoCuenta(base.NumLineas));
+              << Registro(0, 0, 0, NumeroConSigno(base.NumLineas));
     if (lineas.size() < static_cast<size_t>(ultima))
         lineas.resize(ultima);
     for (int k = 1; k <= ultima; ++k) {

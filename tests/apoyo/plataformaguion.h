@@ -3,6 +3,7 @@
 #include "plataforma/plataforma.h"
 
 #include <QStringList>
+#include <QTest>
 
 #include <deque>
 
@@ -26,12 +27,42 @@ public:
     void ResponderSiempre(std::optional<Respuesta> respuesta) { respuestaFija = respuesta; }
     void ResponderArchivo(std::optional<QString> ruta) { archivos.push_back(std::move(ruta)); }
 
-    Respuesta Mensaje(const QString &texto, const QString &titulo, Botones botones, Icono icono) override;
-    std::optional<QString> ElegirArchivo(Dialogo dialogo, const QString &titulo, const QString &filtro) override;
+    Respuesta Mensaje(const QString &texto, const QString &titulo, Botones botones, Icono icono) override
+    {
+        mostrados.append({false, titulo, texto, int(botones), icono});
+        if (respuestas.empty() && !respuestaFija)
+            inesperados << titulo + QStringLiteral(": ") + texto;
+        // Unannounced, the answer that changes nothing; Abort, Retry and Ignore have none, so the command goes on.
+        const Respuesta respuesta = !respuestas.empty()                          ? respuestas.front()
+                                    : respuestaFija                              ? *respuestaFija
+                                    : botones == Botones::AnularReintentarOmitir ? Respuesta::Omitir
+                                                                                 : Respuesta::Cancelar;
+        if (!respuestas.empty())
+            respuestas.pop_front();
+        return respuesta;
+    }
+    std::optional<QString> ElegirArchivo(Dialogo dialogo, const QString &titulo, const QString &filtro) override
+    {
+        mostrados.append({true, titulo, filtro, int(dialogo)});
+        if (archivos.empty())
+            inesperados << titulo;
+        const std::optional<QString> ruta = archivos.empty() ? std::nullopt : archivos.front();
+        if (!archivos.empty())
+            archivos.pop_front();
+        return ruta;
+    }
     void Pitido() override { ++pitidos; }
     QString CarpetaPrograma() const override { return carpeta; }
     void TerminarPrograma() override { terminado = true; }
-    bool Comprobar();
+    bool Comprobar()
+    {
+        if (!respuestas.empty() || !archivos.empty())
+            inesperados << QStringLiteral("%1 answers left").arg(respuestas.size() + archivos.size());
+        if (!inesperados.isEmpty())
+            QTest::qFail(qPrintable(QStringLiteral("script not followed: ") + inesperados.join(QStringLiteral("; "))),
+                         __FILE__, __LINE__);
+        return inesperados.isEmpty();
+    }
 
     QString carpeta;
     // The message boxes and file dialogs, in the order they were shown.

@@ -35,8 +35,11 @@ void PruebaDeModelo::Ensenar(const QString &objeto1, const QString &objeto2, con
 
 void PruebaDeModelo::AbrirBytes(const QByteArray &bytes, const QString &nombre)
 {
-    if (ElJuego().FaseActual() != Fase::FueraDeJuego)
-        Ensenar(QStringLiteral("uno"), QStringLiteral("dos"), QStringLiteral("¿Pregunta?"));
+    // Out of play first: a game is stopped, a learning step made, a full base's guess confirmed.
+    for (Fase fase; (fase = ElJuego().FaseActual()) != Fase::FueraDeJuego;)
+        fase == Fase::Jugando       ? modelo->Parar()
+        : fase == Fase::Aprendiendo ? Ensenar(QStringLiteral("uno"), QStringLiteral("dos"), QStringLiteral("¿Q?"))
+                                    : modelo->Responder(true);
     EscribirBytes(Ruta(nombre), bytes);
     if (modelo->Doc().Modificado)
         guion->ResponderMensaje(Plataforma::Respuesta::No);

@@ -1,5 +1,4 @@
 #include "apoyo/pruebadeventana.h"
-#include "ui/ayuda/lectorrtf.h"
 #include "ui/ayuda/ventanadocumento.h"
 
 #include <QScrollBar>
@@ -39,42 +38,12 @@ class TestAyuda : public PruebaDeVentana
 {
     Q_OBJECT
 private slots:
-    void readsTheRtfSubset_data();
-    void readsTheRtfSubset();
     void showsTheTwoDocuments();
     void eachWindowOpensOnceAndFollowsItsSize();
 };
 
-void TestAyuda::readsTheRtfSubset_data()
-{
-    QTest::addColumn<QByteArray>("rtf");
-    QTest::addColumn<QStringList>("parrafos");
-    const auto fila = [](const char *nombre, const QByteArray &rtf, const QStringList &parrafos) {
-        QTest::newRow(nombre) << rtf << parrafos;
-    };
-    fila("code page and unicode", "{\\rtf1\\ansicpg1252 \\'e1\\'f1\\'bf\\'85\\'80\\u8364?x\\uc0 \\u233 y}",
-         {QStringLiteral("áñ¿…€€xéy")});
-    fila("paragraphs, lines and tabs", "{\\rtf1 uno\\par dos\\line b\\tab c\r\nd}",
-         {"uno", QStringLiteral("dos") + QChar::LineSeparator + "b\tcd"});
-    fila("groups keep their formats", "{\\rtf1\\pard\\qc{\\b negra{\\i ambas}}\\par{\\i x\\par}normal\\par}",
-         {"negraambasbc", "xic", "normalc", ""});
-    fila("tables and destinations skipped",
-         "{\\rtf1{\\fonttbl{\\f0\\fswiss Arial;}}{\\*\\generator Riched20;}{\\colortbl;\\red0;}\\viewkind4 x}", {"x"});
-    // Broken input never fails.
-    fila("a cut escape", "{\\rtf1 a\\'e", {"ae"});
-    fila("a huge parameter", "{\\rtf1\\fs99999999999999999999 a\\u99999999999999?}", {"a?"});
-    fila("nesting beyond the cap", QByteArray(5000, '{') + "hondo" + QByteArray(5000, '}'), {""});
-}
-
-void TestAyuda::readsTheRtfSubset()
-{
-    QFETCH(QByteArray, rtf);
-    QFETCH(QStringList, parrafos);
-    QTextDocument documento;
-    LeerRtf(rtf, documento);
-    QCOMPARE(Parrafos(documento), parrafos);
-}
-
+// The two documents as the RTF reader builds them: code-page escapes, paragraphs, bold, italic and centred
+// groups, font tables skipped.
 void TestAyuda::showsTheTwoDocuments()
 {
     frmVocab vocab;
