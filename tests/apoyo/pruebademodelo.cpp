@@ -3,6 +3,10 @@
 #include "kb/escritortvo.h"
 
 #include <QDir>
+#include <QHash>
+#include <QRegularExpression>
+
+#include <functional>
 
 void PruebaDeModelo::init()
 {
@@ -54,6 +58,53 @@ void PruebaDeModelo::Abrir(const BaseConocimiento &base, const QString &nombre)
 {
     BaseConocimiento copia = base;
     AbrirBytes(CodificarArchivoTvo(copia), nombre);
+}
+
+void PruebaDeModelo::Pasos(const QString &pasos)
+{
+    using R = Plataforma::Respuesta;
+    const QHash<QString, Caja> cajas = {{"o1", Caja::Objeto1},
+                                        {"o2", Caja::Objeto2},
+                                        {"pr", Caja::Pregunta},
+                                        {"tipo", Caja::TipoObjeto},
+                                        {"carac", Caja::Carac}};
+    const QHash<QString, R> respuestas = {{"si", R::Si},           {"no", R::No},         {"cancelar", R::Cancelar},
+                                          {"aceptar", R::Aceptar}, {"omitir", R::Omitir}, {"reintentar", R::Reintentar},
+                                          {"anular", R::Anular}};
+    Edicion &e = Cajas();
+    ModeloElTarvo &m = *modelo;
+    const QHash<QString, std::function<void()>> ordenes = {{"jugar", [&] { m.Jugar(); }},
+                                                           {"si", [&] { m.Responder(true); }},
+                                                           {"no", [&] { m.Responder(false); }},
+                                                           {"parar", [&] { m.Parar(); }},
+                                                           {"nuevo", [&] { m.Nuevo(); }},
+                                                           {"abrir", [&] { m.Abrir(); }},
+                                                           {"guardar", [&] { m.Guardar(); }},
+                                                           {"como", [&] { m.GuardarComo(); }},
+                                                           {"fin", [&] { m.Salir(); }},
+                                                           {"primera", [&] { e.IrAPrimera(); }},
+                                                           {"anterior", [&] { e.IrAAnterior(); }},
+                                                           {"siguiente", [&] { e.IrASiguiente(); }},
+                                                           {"ultima", [&] { e.IrAUltima(); }}};
+    for (const QString &paso : pasos.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString nombre = paso.section(QRegularExpression(QStringLiteral("[=:]")), 0, 0);
+        const QString valor = paso.mid(nombre.size() + 1);
+        if (paso.startsWith(QLatin1Char('<')))
+            e.Salir(cajas.value(paso.mid(1)));
+        else if (nombre == QLatin1String("r"))
+            guion->ResponderMensaje(respuestas.value(valor));
+        else if (nombre == QLatin1String("f"))
+            guion->ResponderArchivo(valor.isEmpty() ? std::nullopt : std::optional<QString>(Ruta(valor)));
+        else if (nombre == QLatin1String("reg")) {
+            e.RegistroEditado(valor);
+            e.Validar();
+        } else if (cajas.contains(nombre))
+            e.TextoEditado(cajas.value(nombre), QString(valor).replace(QLatin1String("\\n"), QLatin1String("\r\n")));
+        else if (ordenes.contains(paso))
+            ordenes.value(paso)();
+        else
+            QFAIL(qPrintable(QStringLiteral("unknown step ") + paso));
+    }
 }
 
 QString PruebaDeModelo::Estado() const

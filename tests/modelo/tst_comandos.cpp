@@ -1,9 +1,7 @@
 #include "apoyo/pruebademodelo.h"
-#include "apoyo/util.h"
 #include "kb/escritortvo.h"
 
 #include <QDir>
-#include <QTest>
 
 using R = Plataforma::Respuesta;
 
@@ -16,6 +14,7 @@ QByteArray ArchivoDe(BaseConocimiento base)
 
 const QString Guardar = QStringLiteral("<Guardar archivo tvo>");
 const QString AbrirTvo = QStringLiteral("<Abrir archivo tvo>");
+const QString Ensenado = QStringLiteral("o1=gato;o2=perro;pr=¿Ladra?;si");
 
 } // namespace
 
@@ -34,8 +33,14 @@ private slots:
     void theSaveQuestionBeforeDiscarding();
     void brokenFilesOpenWithTheirErrors_data();
     void brokenFilesOpenWithTheirErrors();
-    void exitAsksAboutAChangedDocument_data();
-    void exitAsksAboutAChangedDocument();
+
+private:
+    // The window caption, then * when the document has unsaved changes and "nuevo" when it has no file.
+    QString Documento() const
+    {
+        return modelo->Titulo() + (modelo->Doc().Modificado ? " *" : "") +
+               (modelo->Doc().EsArchivoNuevo ? " nuevo" : "");
+    }
 };
 
 void TestComandos::startsWithANewDocument_data()
@@ -53,10 +58,10 @@ void TestComandos::startsWithANewDocument()
     modelo = std::make_unique<ModeloElTarvo>(*guion);
     modelo->Form_Load();
     const QString nuevo = guion->carpeta + QDir::separator() + QStringLiteral("Nuevo.tvo");
-    QCOMPARE((QStringList{modelo->Doc().RutaArch, modelo->EtiquetaArchivo(), modelo->Titulo(), Base().TipoObjeto,
+    QCOMPARE((QStringList{modelo->Doc().RutaArch, modelo->EtiquetaArchivo(), Documento(), Base().TipoObjeto,
                           Base().Caracteristicas, ElJuego().CuentaObjetos(), Cajas().Texto(Caja::Objeto1),
                           Cajas().Texto(Caja::Objeto2), Cajas().Texto(Caja::TipoObjeto), Cajas().Texto(Caja::Carac)}),
-             (QStringList{nuevo, nuevo, "Nuevo.tvo - El Tarvo", "Objeto (tipo de objeto)",
+             (QStringList{nuevo, nuevo, "Nuevo.tvo - El Tarvo * nuevo", "Objeto (tipo de objeto)",
                           "Características del archivo", "El archivo tvo contiene 0 objetos",
                           "Objeto #1 - Escriba aquí el primer objeto (Escriba aquí el objeto pensado)\r\n",
                           "Objeto #2 - Escriba aquí el segundo objeto", "Objeto (tipo de objeto)",
@@ -65,31 +70,23 @@ void TestComandos::startsWithANewDocument()
                                       "Luego conteste pulsando en Si o No"));
     QCOMPARE(modelo->Vista().join(), LeerBytes(nuevo));
     QCOMPARE(modelo->Vista().join().isEmpty(), carpetaPrograma == "no-existe");
-    QVERIFY(modelo->Doc().Modificado && modelo->Doc().EsArchivoNuevo);
 }
 
 void TestComandos::savesThroughTheDialogUntilTheDocumentHasAFile()
 {
-    Ensenar(QStringLiteral("gato"), QStringLiteral("perro"), QStringLiteral("¿Ladra?"));
     // Cancelled, the document stays unnamed and changed; a name typed without an extension is used as typed.
-    guion->ResponderArchivo(std::nullopt);
-    modelo->Guardar();
-    QVERIFY(modelo->Doc().Modificado && modelo->Doc().EsArchivoNuevo);
-    guion->ResponderArchivo(Ruta("animales"));
-    modelo->Guardar();
-    QCOMPARE(guion->mostrados[0].texto, QStringLiteral("Archivos tarvo (*.tvo) |*.tvo|"));
+    Pasos(Ensenado + ";f:;guardar");
+    QCOMPARE(Documento(), QStringLiteral("Nuevo.tvo - El Tarvo * nuevo"));
+    Pasos("f:animales;guardar");
     QCOMPARE(guion->mostrados[0].tipo, int(Plataforma::Dialogo::Guardar));
+    QCOMPARE(guion->mostrados[0].texto, QStringLiteral("Archivos tarvo (*.tvo) |*.tvo|"));
     BaseConocimiento esperada = BaseDeEjemplo();
     esperada.TextoLinea = {QString(), "¿Ladra?", "perro", "gato"};
     QCOMPARE(LeerBytes(Ruta("animales")), ArchivoDe(esperada));
     QCOMPARE(modelo->Vista().join(), ArchivoDe(esperada));
-    QCOMPARE((QStringList{modelo->Titulo(), modelo->EtiquetaArchivo()}),
-             (QStringList{"animales - El Tarvo", Ruta("animales")}));
-    QVERIFY(!modelo->Doc().Modificado && !modelo->Doc().EsArchivoNuevo);
+    QCOMPARE(Documento() + modelo->EtiquetaArchivo(), QStringLiteral("animales - El Tarvo") + Ruta("animales"));
     // From now on "Guardar" writes the named file without asking.
-    Cajas().TextoEditado(Caja::Pregunta, QStringLiteral("¿Muerde?"));
-    QVERIFY(Cajas().Salir(Caja::Pregunta));
-    modelo->Guardar();
+    Pasos("pr=¿Muerde?;<pr;guardar");
     QVERIFY(LeerBytes(Ruta("animales")).contains("1,2,3,\"\xbfMuerde?\""));
     QCOMPARE(Mensajes(), (QStringList{Guardar, Guardar}));
 }
@@ -99,69 +96,59 @@ void TestComandos::saveAsOntoAnExistingFileAsksFirst()
     const QString largo = QStringLiteral("una carpeta de nombre largo, más de sesenta caracteres en total");
     QVERIFY(QDir(carpeta->path()).mkdir(largo));
     const QString destino = Ruta(largo + QStringLiteral("/previo.tvo"));
-    for (R respuesta : {R::No, R::Si}) {
+    for (const char *respuesta : {"no", "si"}) {
         Abrir(BaseDeEjemplo(), QStringLiteral("abierto.tvo"));
         EscribirBytes(destino, "previo");
-        guion->ResponderArchivo(destino);
-        guion->ResponderMensaje(respuesta);
-        modelo->GuardarComo();
+        Pasos(QStringLiteral("f:%1/previo.tvo;r:%2;como").arg(largo, respuesta));
         QCOMPARE(Mensajes(), (QStringList{Guardar, destino.right(60) + QStringLiteral(": ¿Sobreescribir? [SN!]")}));
         // No: a beep, and nothing written.
+        const bool si = QLatin1String(respuesta) == "si";
         QCOMPARE(guion->pitidos, 1);
-        QCOMPARE(LeerBytes(destino), respuesta == R::Si ? ArchivoDe(BaseDeEjemplo()) : QByteArray("previo"));
-        QCOMPARE(modelo->Doc().RutaArch, respuesta == R::Si ? destino : Ruta("abierto.tvo"));
+        QCOMPARE(LeerBytes(destino), si ? ArchivoDe(BaseDeEjemplo()) : QByteArray("previo"));
+        QCOMPARE(modelo->Doc().RutaArch, si ? destino : Ruta("abierto.tvo"));
     }
 }
 
 void TestComandos::failedSavesAskToContinueAndKeepTheOldFile_data()
 {
-    QTest::addColumn<bool>("guardarComo");
-    QTest::addColumn<QList<R>>("respuestas");
-    QTest::addColumn<QString>("destino");
-    QTest::newRow("Save As into a missing folder, Ignore") << true << QList<R>{R::Omitir} << "falta/a.tvo";
-    QTest::newRow("Save As onto a folder, Retry, Ignore") << true << QList<R>{R::Reintentar, R::Omitir} << "carpeta";
-    QTest::newRow("Save As, Abort ends the program") << true << QList<R>{R::Anular} << "falta/a.tvo";
-    QTest::newRow("an answer not offered asks again") << true << QList<R>{R::Cancelar, R::Omitir} << "falta/a.tvo";
-    QTest::newRow("Save into a file whose folder is gone") << false << QList<R>{R::Omitir} << "falta/a.tvo";
+    QTest::addColumn<QString>("pasos");
+    QTest::addColumn<int>("error");
+    QTest::newRow("Save As into a missing folder, Ignore") << "f:falta/a.tvo;r:omitir;como" << 76;
+    QTest::newRow("Save As onto a folder, Retry, Ignore") << "f:carpeta;r:reintentar;r:omitir;como" << 75;
+    QTest::newRow("Save As, Abort ends the program") << "f:falta/a.tvo;r:anular;como" << 76;
+    QTest::newRow("an answer not offered asks again") << "f:falta/a.tvo;r:cancelar;r:omitir;como" << 76;
+    QTest::newRow("Save into a file whose folder is gone") << "r:omitir;guardar" << 76;
 }
 
 void TestComandos::failedSavesAskToContinueAndKeepTheOldFile()
 {
-    QFETCH(bool, guardarComo);
-    QFETCH(QList<R>, respuestas);
-    QFETCH(QString, destino);
+    QFETCH(QString, pasos);
+    QFETCH(int, error);
     QVERIFY(QDir(carpeta->path()).mkpath(QStringLiteral("falta")) && QDir(carpeta->path()).mkdir("carpeta"));
-    Abrir(BaseDeEjemplo(), destino == "carpeta" ? QStringLiteral("base.tvo") : destino);
-    Cajas().TextoEditado(Caja::TipoObjeto, QStringLiteral("cambiado"));
-    QVERIFY(Cajas().Salir(Caja::TipoObjeto) && QDir(Ruta("falta")).removeRecursively());
+    Abrir(BaseDeEjemplo(), QStringLiteral("falta/a.tvo"));
+    Pasos(QStringLiteral("tipo=cambiado;<tipo"));
+    QVERIFY(QDir(Ruta("falta")).removeRecursively());
     const QStringList antes = QDir(carpeta->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    if (guardarComo)
-        guion->ResponderArchivo(Ruta(destino));
-    for (R respuesta : respuestas)
-        guion->ResponderMensaje(respuesta);
-    guardarComo ? modelo->GuardarComo() : modelo->Guardar();
-    const QString error =
-        QStringLiteral("Guardar - Error %1 inesperado: ¿Continuar? [AROx]").arg(destino == "carpeta" ? 75 : 76);
-    QCOMPARE(Mensajes(), (guardarComo ? QStringList{Guardar} : QStringList()) + QStringList(respuestas.size(), error));
-    QCOMPARE(guion->terminado, respuestas.constLast() == R::Anular);
+    Pasos(pasos);
+    const int preguntas = pasos.count(QLatin1String("r:"));
+    QCOMPARE(
+        Mensajes(),
+        (pasos.startsWith('f') ? QStringList{Guardar} : QStringList()) +
+            QStringList(preguntas, QStringLiteral("Guardar - Error %1 inesperado: ¿Continuar? [AROx]").arg(error)));
+    QCOMPARE(guion->terminado, pasos.contains(QLatin1String("anular")));
     // Nothing was written, no temporary file is left, and the document is still unsaved.
     QCOMPARE(QDir(carpeta->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), antes);
     QVERIFY(QDir(Ruta("carpeta")).isEmpty() && modelo->Doc().Modificado);
-    QCOMPARE(modelo->Doc().RutaArch, Ruta(destino));
+    QCOMPARE(modelo->Doc().RutaArch, Ruta(error == 75 ? "carpeta" : "falta/a.tvo"));
 }
 
 void TestComandos::opensAFileAndShowsItsFirstLine()
 {
-    Ensenar(QStringLiteral("lo que pienso"), QStringLiteral("dos"), QStringLiteral("¿Pregunta?"));
     BaseConocimiento base = BaseCompleta(3);
     base.TipoObjeto = QStringLiteral("Animales");
     EscribirBytes(Ruta("tres.tvo"), ArchivoDe(base));
-    guion->ResponderMensaje(R::No);
-    guion->ResponderArchivo(Ruta("tres.tvo"));
-    modelo->Abrir();
     // Opened again right away: no question, since nothing changed.
-    guion->ResponderArchivo(Ruta("tres.tvo"));
-    modelo->Abrir();
+    Pasos("o1=lo que pienso;si;r:no;f:tres.tvo;abrir;f:tres.tvo;abrir");
     QCOMPARE(Mensajes(), (QStringList{(guion->carpeta + QDir::separator() + QStringLiteral("Nuevo.tvo")).right(60) +
                                           QStringLiteral(": ¿Desea guardar el archivo actual? [SNC!]"),
                                       AbrirTvo, AbrirTvo}));
@@ -169,45 +156,61 @@ void TestComandos::opensAFileAndShowsItsFirstLine()
     QCOMPARE(guion->mostrados[1].texto, QStringLiteral("Archivos tarvo (*.tvo) |*.tvo|"));
     QCOMPARE(Estado(), QStringLiteral("fuera 1 2 3 | P O P | línea 1"));
     QCOMPARE((QStringList{ElJuego().CuentaObjetos(), Cajas().Texto(Caja::Objeto1), Cajas().Texto(Caja::Objeto2),
-                          Cajas().Texto(Caja::TipoObjeto), Cajas().Texto(Caja::Carac), modelo->Titulo()}),
+                          Cajas().Texto(Caja::TipoObjeto), Cajas().Texto(Caja::Carac), Documento()}),
              (QStringList{"El archivo tvo contiene  2 objetos", "lo que pienso", "", "Animales",
                           "Características del archivo", "tres.tvo - El Tarvo"}));
     QCOMPARE(modelo->Vista().join(), ArchivoDe(base));
-    QVERIFY(!modelo->Doc().Modificado && !modelo->Doc().EsArchivoNuevo);
 }
 
 void TestComandos::theSaveQuestionBeforeDiscarding_data()
 {
-    QTest::addColumn<bool>("nuevo");
-    QTest::addColumn<R>("respuesta");
-    QTest::addColumn<bool>("descarta");
-    for (bool nuevo : {true, false}) {
-        const char *comando = nuevo ? "Nuevo" : "Abrir";
-        QTest::addRow("%s, Cancel", comando) << nuevo << R::Cancelar << false;
-        QTest::addRow("%s, an answer not offered", comando) << nuevo << R::Aceptar << false;
-        QTest::addRow("%s, No", comando) << nuevo << R::No << true;
-        QTest::addRow("%s, Yes: Save As cancelled, the command goes on", comando) << nuevo << R::Si << true;
-    }
+    // "Nuevo", "Abrir..." and "Salir" ask before they discard a changed document.
+    QTest::addColumn<QString>("pasos");
+    QTest::addColumn<QString>("lineas");
+    QTest::addColumn<QString>("documento");
+    QTest::addColumn<QStringList>("mensajes");
+    const QString pregunta = QStringLiteral("¿Desea guardar el archivo actual? [SNC!]");
+    const auto fila = [&](const char *nombre, const char *pasos, const char *lineas, const char *documento,
+                          QStringList mensajes) {
+        QTest::newRow(nombre) << QString::fromUtf8(pasos) << QString::fromUtf8(lineas) << QString::fromUtf8(documento)
+                              << QStringList{pregunta} + mensajes;
+    };
+    fila("Nuevo, Cancel", "r:cancelar;nuevo", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
+    fila("Nuevo, an answer not offered", "r:aceptar;nuevo", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
+    fila("Nuevo, No", "r:no;nuevo", "1 ", "Nuevo.tvo - El Tarvo * nuevo", {});
+    fila("Nuevo, Yes: Save As cancelled, the command goes on", "r:si;f:;nuevo", "1 ", "Nuevo.tvo - El Tarvo * nuevo",
+         {Guardar});
+    fila("Abrir, Cancel", "r:cancelar;abrir", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
+    fila("Abrir, an answer not offered", "r:aceptar;abrir", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
+    fila("Abrir, No", "r:no;f:otro.tvo;abrir", "3 Objeto1", "otro.tvo - El Tarvo", {AbrirTvo});
+    fila("Abrir, Yes: Save As cancelled, the command goes on", "r:si;f:;f:otro.tvo;abrir", "3 Objeto1",
+         "otro.tvo - El Tarvo", {Guardar, AbrirTvo});
+    fila("Salir, Cancel", "r:cancelar;fin", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
+    fila("Salir, an answer not offered", "r:aceptar;fin", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
+    fila("Salir, Yes: save it yourself", "r:si;r:aceptar;fin", "3 perro", "Nuevo.tvo - El Tarvo * nuevo",
+         {"Guardar: Guarde Ud. mismo el archivo por favor... [A!]"});
+    fila("Salir, No: the program ends", "r:no;fin", "3 perro", "fin", {});
 }
 
 void TestComandos::theSaveQuestionBeforeDiscarding()
 {
-    QFETCH(bool, nuevo);
-    QFETCH(R, respuesta);
-    QFETCH(bool, descarta);
-    Ensenar(QStringLiteral("gato"), QStringLiteral("perro"), QStringLiteral("¿Ladra?"));
+    QFETCH(QString, pasos);
+    QFETCH(QString, lineas);
+    QFETCH(QString, documento);
+    QFETCH(QStringList, mensajes);
     EscribirBytes(Ruta("otro.tvo"), ArchivoDe(BaseDeEjemplo()));
-    guion->ResponderMensaje(respuesta);
-    if (respuesta == R::Si)
-        guion->ResponderArchivo(std::nullopt);
-    if (descarta && !nuevo)
-        guion->ResponderArchivo(Ruta("otro.tvo"));
-    nuevo ? modelo->Nuevo() : modelo->Abrir();
-    QCOMPARE(Base().TextoLinea[2], QString(descarta ? (nuevo ? "" : "Objeto1") : "perro"));
-    QCOMPARE(ElJuego().FaseActual(), descarta && nuevo ? Fase::Aprendiendo : Fase::FueraDeJuego);
-    QCOMPARE(modelo->Doc().Modificado, !descarta || nuevo);
-    // What the user typed into Objeto 1 survives every command.
+    Pasos(Ensenado);
+    mensajes[0].prepend(modelo->Doc().RutaArch.right(60) + QStringLiteral(": "));
+    Pasos(pasos);
+    QCOMPARE(Mensajes(), mensajes);
+    QCOMPARE(QString::number(Base().NumLineas) + ' ' + Base().TextoLinea[2], lineas);
+    QCOMPARE(guion->terminado ? QStringLiteral("fin") : Documento(), documento);
+    // What the user typed into Objeto 1 survives every command; a document just opened asks nothing.
     QCOMPARE(Cajas().Texto(Caja::Objeto1), QStringLiteral("gato"));
+    if (!modelo->Doc().Modificado) {
+        Pasos("fin");
+        QVERIFY(guion->terminado);
+    }
 }
 
 void TestComandos::brokenFilesOpenWithTheirErrors_data()
@@ -245,9 +248,7 @@ void TestComandos::brokenFilesOpenWithTheirErrors()
         EscribirBytes(Ruta(nombre),
                       "0,0,0,\"\"\r\n0,0,0,\"\"\r\n0,0,0,\"600\"\r\n" + QByteArray("1,0,0,\"l\"\r\n").repeated(600));
     Abrir(BaseDeEjemplo());
-    guion->ResponderArchivo(Ruta(nombre));
-    if (nombre == "no-existe.tvo")
-        guion->ResponderMensaje(R::Reintentar);
+    Pasos(QStringLiteral("f:") + nombre + (nombre == "no-existe.tvo" ? ";r:reintentar" : ""));
     guion->ResponderSiempre(R::Omitir);
     modelo->Abrir();
     QStringList esperados = {AbrirTvo};
@@ -255,47 +256,13 @@ void TestComandos::brokenFilesOpenWithTheirErrors()
         esperados << QStringLiteral("Abrir - Error %1 inesperado: ¿Continuar? [AROx]").arg(error);
     QCOMPARE(Mensajes(), esperados);
     QCOMPARE(int(Base().NumLineas), numLineas);
-    QCOMPARE(modelo->Titulo(), nombre.section('/', -1) + QStringLiteral(" - El Tarvo"));
-    QVERIFY(!modelo->Doc().Modificado && !modelo->Doc().EsArchivoNuevo);
+    QCOMPARE(Documento(), nombre.section('/', -1) + QStringLiteral(" - El Tarvo"));
     QCOMPARE(ElJuego().FaseActual(), Fase::FueraDeJuego);
     // Abort ends the program at once: what was read is not shown.
     guion->ResponderSiempre(std::nullopt);
-    guion->ResponderArchivo(Ruta("no-existe.tvo"));
-    guion->ResponderMensaje(R::Anular);
     const QList<QByteArray> vista = modelo->Vista();
-    modelo->Abrir();
+    Pasos("f:no-existe.tvo;r:anular;abrir");
     QVERIFY(guion->terminado && modelo->Terminando() && modelo->Vista() == vista);
-}
-
-void TestComandos::exitAsksAboutAChangedDocument_data()
-{
-    QTest::addColumn<QList<R>>("respuestas");
-    QTest::addColumn<QStringList>("mensajes");
-    QTest::addColumn<bool>("termina");
-    const QString pregunta = QStringLiteral("¿Desea guardar el archivo actual? [SNC!]");
-    QTest::newRow("Cancel") << QList<R>{R::Cancelar} << QStringList{pregunta} << false;
-    QTest::newRow("Yes: save it yourself")
-        << QList<R>{R::Si, R::Aceptar}
-        << QStringList{pregunta, "Guardar: Guarde Ud. mismo el archivo por favor... [A!]"} << false;
-    QTest::newRow("No") << QList<R>{R::No} << QStringList{pregunta} << true;
-    QTest::newRow("an answer not offered") << QList<R>{R::Aceptar} << QStringList{pregunta} << false;
-    QTest::newRow("an unchanged document: no question") << QList<R>{} << QStringList{} << true;
-}
-
-void TestComandos::exitAsksAboutAChangedDocument()
-{
-    QFETCH(QList<R>, respuestas);
-    QFETCH(QStringList, mensajes);
-    QFETCH(bool, termina);
-    if (respuestas.isEmpty())
-        Abrir(BaseDeEjemplo());
-    if (!mensajes.isEmpty())
-        mensajes[0].prepend(modelo->Doc().RutaArch.right(60) + QStringLiteral(": "));
-    for (R respuesta : respuestas)
-        guion->ResponderMensaje(respuesta);
-    modelo->Salir();
-    QCOMPARE(Mensajes(), mensajes);
-    QCOMPARE(guion->terminado, termina);
 }
 
 QTEST_MAIN(TestComandos)
