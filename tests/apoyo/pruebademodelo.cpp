@@ -86,7 +86,12 @@ void PruebaDeModelo::Pasos(const QString &pasos)
                                                            {"anterior", [&] { e.IrAAnterior(); }},
                                                            {"siguiente", [&] { e.IrASiguiente(); }},
                                                            {"ultima", [&] { e.IrAUltima(); }}};
-    for (const QString &paso : pasos.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    QStringList lista;
+    for (const QString &paso : pasos.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        for (int vez = paso.section(QLatin1Char('*'), 1).toInt(); vez >= 0; --vez)
+            if (vez > 0 || !paso.contains(QLatin1Char('*')))
+                lista << paso.section(QLatin1Char('*'), 0, 0);
+    for (const QString &paso : lista) {
         const QString nombre = paso.section(QRegularExpression(QStringLiteral("[=:]")), 0, 0);
         const QString valor = paso.mid(nombre.size() + 1);
         if (paso.startsWith(QLatin1Char('<')))

@@ -137,12 +137,7 @@ void TestEdicion::theBrowserReadsTheNumberAtTheStartOfTheBox()
                                                     {"8", 3},   {"0", 3},   {"-2", 3},    {"-0.5", 3}, {"", 3},
                                                     {"abc", 3}, {"   ", 3}, {"70000", 3}, {"1e999", 3}};
     for (const auto &[texto, linea] : numeros) {
-        Cajas().RegistroEditado(QStringLiteral("3"));
-        Cajas().TeclaRegistro(13);
-        Cajas().TextoEditado(Caja::Pregunta, QStringLiteral("sin guardar"));
-        Cajas().RegistroEditado(QString::fromLatin1(texto));
-        Cajas().TeclaRegistro('x');
-        Cajas().Validar();
+        Pasos(QStringLiteral("reg=3;pr=sin guardar;reg=") + QLatin1String(texto));
         // A line shown comes from the base, colours and all unchanged; a rejected number only goes back.
         const QString mostrado = linea == 3 ? QStringLiteral("sin guardar") : Base().TextoLinea[linea];
         QCOMPARE(Estado(), QStringLiteral("fuera %1 %2 %3 | P O P | %4")
@@ -151,33 +146,30 @@ void TestEdicion::theBrowserReadsTheNumberAtTheStartOfTheBox()
                                .arg(Base().ValorNo[linea])
                                .arg(mostrado));
     }
+    // Enter validates, as leaving the box does; other keys do not.
+    Cajas().RegistroEditado(QStringLiteral("6"));
+    Cajas().TeclaRegistro('6');
+    QCOMPARE(ElJuego().LineaActual(), qint16(3));
+    Cajas().TeclaRegistro(13);
+    QCOMPARE(ElJuego().LineaActual(), qint16(6));
     QVERIFY(!modelo->Doc().Modificado);
 }
 
 void TestEdicion::theArrowsStopAtTheEnds()
 {
     Poner(Fase::FueraDeJuego);
-    const QList<void (Edicion::*)()> flechas = {&Edicion::IrAPrimera, &Edicion::IrAAnterior, &Edicion::IrASiguiente,
-                                                &Edicion::IrAUltima};
     // From lines 1, 4 and 7: where | <, <, > and > | lead.
     QStringList destinos;
-    for (int desde : {1, 4, 7})
-        for (const auto flecha : flechas) {
-            Cajas().RegistroEditado(QString::number(desde));
-            Cajas().Validar();
-            (Cajas().*flecha)();
+    for (const char *desde : {"1", "4", "7"})
+        for (const char *flecha : {"primera", "anterior", "siguiente", "ultima"}) {
+            Pasos(QStringLiteral("reg=%1;%2").arg(desde, flecha));
             destinos << QString::number(ElJuego().LineaActual());
         }
     QCOMPARE(destinos.join(' '), QStringLiteral("1 1 2 7 1 3 5 7 1 6 7 7"));
     // After a game stopped at line 4, ">" shows line 5; in play the browser is off.
-    modelo->Jugar();
-    modelo->Responder(true);
-    modelo->Responder(true);
-    modelo->Parar();
-    Cajas().IrASiguiente();
+    Pasos("jugar;si;si;parar;siguiente");
     QCOMPARE(ElJuego().LineaActual(), qint16(5));
-    modelo->Jugar();
-    Cajas().IrAUltima();
+    Pasos("jugar;ultima");
     QCOMPARE(ElJuego().LineaActual(), qint16(1));
 }
 

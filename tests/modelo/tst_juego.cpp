@@ -21,13 +21,6 @@ private slots:
     void teachesFiveObjectsAndPlaysToEachOfThem();
 
 private:
-    // "Jugar", then one answer per letter: S for Si, N for No, P for "Parar".
-    void Jugar(const QString &respuestas)
-    {
-        modelo->Jugar();
-        for (QChar respuesta : respuestas)
-            respuesta == 'P' ? modelo->Parar() : modelo->Responder(respuesta == 'S');
-    }
     QString Lineas(int desde, int hasta) const
     {
         QStringList lineas;
@@ -68,20 +61,13 @@ void TestJuego::aGameWalksTheTreeWithTheColoursOfEachStep_data()
 {
     QTest::addColumn<QString>("respuestas");
     QTest::addColumn<QString>("estado");
-    QTest::newRow("Jugar") << ""
-                           << "jugando 1 2 3 | P O P | línea 1";
-    QTest::newRow("a question") << "N"
-                                << "jugando 3 6 7 | P O P | línea 3";
-    QTest::newRow("a guess") << "NS"
-                             << "jugando 6 0 0 | P O A | línea 6";
-    QTest::newRow("the guess confirmed") << "NSS"
-                                         << "fuera 6 0 0 | P O V | línea 6";
-    QTest::newRow("Parar where it stands") << "NSP"
-                                           << "fuera 6 0 0 | P O A | línea 6";
-    QTest::newRow("out of play Si does nothing") << "NSSS"
-                                                 << "fuera 6 0 0 | P O V | línea 6";
-    QTest::newRow("a wrong guess") << "NSN"
-                                   << "aprendiendo 6 0 0 | O P P | ";
+    const std::pair<const char *, const char *> filas[] = {
+        {"", "jugando 1 2 3 | P O P | línea 1"},           {";no", "jugando 3 6 7 | P O P | línea 3"},
+        {";no;si", "jugando 6 0 0 | P O A | línea 6"},     {";no;si;si", "fuera 6 0 0 | P O V | línea 6"},
+        {";no;si;parar", "fuera 6 0 0 | P O A | línea 6"}, {";no;si;si;si", "fuera 6 0 0 | P O V | línea 6"},
+        {";no;si;no", "aprendiendo 6 0 0 | O P P | "}};
+    for (const auto &[respuestas, estado] : filas)
+        QTest::addRow("jugar%s", respuestas) << QString::fromUtf8(respuestas) << QString::fromUtf8(estado);
 }
 
 void TestJuego::aGameWalksTheTreeWithTheColoursOfEachStep()
@@ -89,11 +75,9 @@ void TestJuego::aGameWalksTheTreeWithTheColoursOfEachStep()
     QFETCH(QString, respuestas);
     QFETCH(QString, estado);
     Abrir(BaseCompleta(7));
-    Cajas().TextoEditado(Caja::Objeto2, QStringLiteral("se vacía"));
-    Cajas().TextoEditado(Caja::Objeto1, QStringLiteral("lo que pienso"));
-    Jugar(respuestas);
+    Pasos("o2=se vacía;o1=lo que pienso;jugar" + respuestas);
     QCOMPARE(Estado(), estado);
-    const bool aprende = respuestas.endsWith("SN");
+    const bool aprende = respuestas.endsWith("si;no");
     QCOMPARE(Cajas().Texto(Caja::Objeto1) + '|' + Cajas().Texto(Caja::Objeto2),
              QStringLiteral("lo que pienso|") + (aprende ? QStringLiteral("línea 6") : QString()));
     QCOMPARE(modelo->Doc().Modificado, aprende);
@@ -102,13 +86,8 @@ void TestJuego::aGameWalksTheTreeWithTheColoursOfEachStep()
 void TestJuego::aWrongGuessLearnsAndTheParentKeepsItsLink()
 {
     Abrir(BaseDeEjemplo());
-    Cajas().TextoEditado(Caja::Objeto1, QStringLiteral("gato"));
-    Jugar("S");
     // A change typed into the guess travels with it.
-    Cajas().TextoEditado(Caja::Pregunta, QStringLiteral("Objeto uno"));
-    modelo->Responder(false);
-    Cajas().TextoEditado(Caja::Pregunta, QStringLiteral("¿Maúlla?"));
-    modelo->Responder(false);
+    Pasos("o1=gato;jugar;si;pr=Objeto uno;no;pr=¿Maúlla?;no");
     QCOMPARE(Lineas(1, 5), QStringLiteral("2 3 Pregunta / 5 4 ¿Maúlla? / 0 0 Objeto2 / 0 0 Objeto uno / 0 0 gato"));
     QCOMPARE(ElJuego().CuentaObjetos(), QStringLiteral("El archivo tvo contiene  3 objetos"));
     // The row still shows the line as the game reached it.
@@ -132,11 +111,9 @@ void TestJuego::aFullBaseHoldsTheGuessUntilSi()
     QLocale::setDefault(QLocale(idioma));
     // 597 lines allow one more step; it makes 599 lines and 300 objects.
     Abrir(BaseCompleta(597));
-    Jugar("SSSSSSSSSNS");
+    Pasos("jugar;si*9;no;si");
     QCOMPARE(ElJuego().CuentaObjetos(), QStringLiteral("El archivo tvo contiene  300 objetos"));
-    guion->ResponderMensaje(Respuesta::Aceptar);
-    guion->ResponderMensaje(Respuesta::Aceptar);
-    Jugar("SSSSSSSSSSN");
+    Pasos("r:aceptar;r:aceptar;jugar;si*10;no");
     QCOMPARE(Estado(), QStringLiteral("llena 598 0 0 | P O P | línea 512"));
     modelo->Responder(false);
     QLocale::setDefault(QLocale::c());
@@ -160,21 +137,21 @@ void TestJuego::whatAFileBringsNeverIndexesOutsideTheLines_data()
     };
     const char *const enlace =
         "Enlace incorrecto: La línea 1 lleva a la línea %1, que no existe. El juego termina aquí.";
-    fila("a link of 0 on one side", "3\",1,0,3", "S", enlace, "fuera 1 0 3 | P O P | q");
-    fila("a link to 600", "3\",1,600,3", "S", enlace, "fuera 1 600 3 | P O P | q");
-    fila("a negative link", "3\",1,-1,3", "S", enlace, "fuera 1 -1 3 | P O P | q");
-    fila("a link above the count: an empty guess", "3\",1,599,3", "S", "", "jugando 599 0 0 | P O A | ");
-    fila("learning with an even count would need line 600", "598\",1,2,3", "SN",
+    fila("a link of 0 on one side", "3\",1,0,3", "si", enlace, "fuera 1 0 3 | P O P | q");
+    fila("a link to 600", "3\",1,600,3", "si", enlace, "fuera 1 600 3 | P O P | q");
+    fila("a negative link", "3\",1,-1,3", "si", enlace, "fuera 1 -1 3 | P O P | q");
+    fila("a link above the count: an empty guess", "3\",1,599,3", "si", "", "jugando 599 0 0 | P O A | ");
+    fila("learning with an even count would need line 600", "598\",1,2,3", "si;no",
          "No se puede aprender: El archivo tiene 598 líneas: no caben dos líneas más sin pasar de 599.",
          "jugando 2 0 0 | P O A | a");
-    fila("learning without lines", "0\",1,2,3", "N",
+    fila("learning without lines", "0\",1,2,3", "no",
          "No se puede aprender: El archivo dice tener 0 líneas: no hay dónde guardar un objeto nuevo.",
          "jugando 1 0 0 | P O P | ");
-    fila("learning at a guess above the count", "3\",1,9,3", "SN",
+    fila("learning at a guess above the count", "3\",1,9,3", "si;no",
          "No se puede aprender: La línea 9 está fuera del archivo, que tiene 3 líneas: no se puede aprender en ella.",
          "jugando 9 0 0 | P O A | ");
-    fila("an empty line 1 is a guess: Si", "1\",1,0,0", "S", "", "fuera 1 0 0 | P O V | q");
-    fila("an empty line 1 is a guess: No", "1\",1,0,0", "N", "", "aprendiendo 1 0 0 | O P P | ");
+    fila("an empty line 1 is a guess: Si", "1\",1,0,0", "si", "", "fuera 1 0 0 | P O V | q");
+    fila("an empty line 1 is a guess: No", "1\",1,0,0", "no", "", "aprendiendo 1 0 0 | O P P | ");
 }
 
 void TestJuego::whatAFileBringsNeverIndexesOutsideTheLines()
@@ -185,9 +162,7 @@ void TestJuego::whatAFileBringsNeverIndexesOutsideTheLines()
     QFETCH(QString, estado);
     AbrirBytes("0,0,0,\"\"\r\n0,0,0,\"\"\r\n0,0,0,\"" + lineas + ",\"q\"\r\n2,0,0,\"a\"\r\n3,0,0,\"b\"\r\n");
     const BaseConocimiento antes = Base();
-    if (!mensaje.isEmpty())
-        guion->ResponderMensaje(Respuesta::Aceptar);
-    Jugar(respuestas);
+    Pasos((mensaje.isEmpty() ? "jugar;" : "r:aceptar;jugar;") + respuestas);
     mensaje = mensaje.arg(QString::fromLatin1(lineas).section(',', 2, 2));
     QCOMPARE(Mensajes(), mensaje.isEmpty() ? QStringList() : QStringList{mensaje + QStringLiteral(" [A!]")});
     QCOMPARE(Estado(), estado);
@@ -200,8 +175,7 @@ void TestJuego::aQuoteInABoxStopsTheLearningStep()
          {std::pair{Caja::Objeto1, "Objeto 1"}, {Caja::Objeto2, "Objeto 2"}, {Caja::Pregunta, "Pregunta"}}) {
         const QString antes = Cajas().Texto(caja);
         Cajas().TextoEditado(caja, QStringLiteral("con \"comillas\""));
-        guion->ResponderMensaje(Respuesta::Aceptar);
-        modelo->Responder(true);
+        Pasos("r:aceptar;si");
         QCOMPARE(Mensajes().constLast(),
                  QStringLiteral("Comillas encontradas: Quite las comillas del texto %1 [Ax]").arg(nombre));
         QVERIFY(Base().NumLineas == 1 && ElJuego().FaseActual() == Fase::Aprendiendo);
@@ -213,14 +187,10 @@ void TestJuego::teachesFiveObjectsAndPlaysToEachOfThem()
 {
     // Each object after the answers that reach the guess it is taught against.
     const QList<std::pair<QString, QString>> objetos = {
-        {"gato", ""}, {"perro", ""}, {"pez", "N"}, {"loro", "NN"}, {"vaca", "S"}};
-    Ensenar(QStringLiteral("gato"), QStringLiteral("perro"), QStringLiteral("¿Ladra?"), false);
-    for (int i = 2; i < objetos.size(); ++i) {
-        Cajas().TextoEditado(Caja::Objeto1, objetos[i].first);
-        Jugar(objetos[i].second + "N");
-        Cajas().TextoEditado(Caja::Pregunta, QStringLiteral("¿Es un %1?").arg(objetos[i].first));
-        modelo->Responder(false);
-    }
+        {"gato", ""}, {"perro", ""}, {"pez", ";no"}, {"loro", ";no;no"}, {"vaca", ";si"}};
+    Pasos("o1=gato;o2=perro;pr=¿Ladra?;no");
+    for (int i = 2; i < objetos.size(); ++i)
+        Pasos(QStringLiteral("o1=%1;jugar%2;no;pr=¿Es un %1?;no").arg(objetos[i].first, objetos[i].second));
     QCOMPARE(Base().NumLineas, qint16(9));
     const std::function<bool(int, const QString &)> contiene = [&](int linea, const QString &objeto) {
         return Base().TextoLinea[linea] == objeto ||
