@@ -6,8 +6,6 @@
 #include <QHash>
 #include <QRegularExpression>
 
-#include <functional>
-
 void PruebaDeModelo::init()
 {
     carpeta = std::make_unique<QTemporaryDir>();
@@ -63,29 +61,30 @@ void PruebaDeModelo::Abrir(const BaseConocimiento &base, const QString &nombre)
 void PruebaDeModelo::Pasos(const QString &pasos)
 {
     using R = Plataforma::Respuesta;
-    const QHash<QString, Caja> cajas = {{"o1", Caja::Objeto1},
-                                        {"o2", Caja::Objeto2},
-                                        {"pr", Caja::Pregunta},
-                                        {"tipo", Caja::TipoObjeto},
-                                        {"carac", Caja::Carac}};
-    const QHash<QString, R> respuestas = {{"si", R::Si},           {"no", R::No},         {"cancelar", R::Cancelar},
-                                          {"aceptar", R::Aceptar}, {"omitir", R::Omitir}, {"reintentar", R::Reintentar},
-                                          {"anular", R::Anular}};
+    static const QHash<QString, Caja> cajas = {{"o1", Caja::Objeto1},
+                                               {"o2", Caja::Objeto2},
+                                               {"pr", Caja::Pregunta},
+                                               {"tipo", Caja::TipoObjeto},
+                                               {"carac", Caja::Carac}};
+    static const QHash<QString, R> respuestas = {
+        {"si", R::Si},           {"no", R::No},         {"cancelar", R::Cancelar},
+        {"aceptar", R::Aceptar}, {"omitir", R::Omitir}, {"reintentar", R::Reintentar},
+        {"anular", R::Anular}};
+    using Orden = void (*)(ModeloElTarvo &);
+    static const QHash<QString, Orden> ordenes = {{"jugar", [](ModeloElTarvo &m) { m.Jugar(); }},
+                                                  {"si", [](ModeloElTarvo &m) { m.Responder(true); }},
+                                                  {"no", [](ModeloElTarvo &m) { m.Responder(false); }},
+                                                  {"parar", [](ModeloElTarvo &m) { m.Parar(); }},
+                                                  {"nuevo", [](ModeloElTarvo &m) { m.Nuevo(); }},
+                                                  {"abrir", [](ModeloElTarvo &m) { m.Abrir(); }},
+                                                  {"guardar", [](ModeloElTarvo &m) { m.Guardar(); }},
+                                                  {"como", [](ModeloElTarvo &m) { m.GuardarComo(); }},
+                                                  {"fin", [](ModeloElTarvo &m) { m.Salir(); }},
+                                                  {"primera", [](ModeloElTarvo &m) { m.Cajas().IrAPrimera(); }},
+                                                  {"anterior", [](ModeloElTarvo &m) { m.Cajas().IrAAnterior(); }},
+                                                  {"siguiente", [](ModeloElTarvo &m) { m.Cajas().IrASiguiente(); }},
+                                                  {"ultima", [](ModeloElTarvo &m) { m.Cajas().IrAUltima(); }}};
     Edicion &e = Cajas();
-    ModeloElTarvo &m = *modelo;
-    const QHash<QString, std::function<void()>> ordenes = {{"jugar", [&] { m.Jugar(); }},
-                                                           {"si", [&] { m.Responder(true); }},
-                                                           {"no", [&] { m.Responder(false); }},
-                                                           {"parar", [&] { m.Parar(); }},
-                                                           {"nuevo", [&] { m.Nuevo(); }},
-                                                           {"abrir", [&] { m.Abrir(); }},
-                                                           {"guardar", [&] { m.Guardar(); }},
-                                                           {"como", [&] { m.GuardarComo(); }},
-                                                           {"fin", [&] { m.Salir(); }},
-                                                           {"primera", [&] { e.IrAPrimera(); }},
-                                                           {"anterior", [&] { e.IrAAnterior(); }},
-                                                           {"siguiente", [&] { e.IrASiguiente(); }},
-                                                           {"ultima", [&] { e.IrAUltima(); }}};
     QStringList lista;
     for (const QString &paso : pasos.split(QLatin1Char(';'), Qt::SkipEmptyParts))
         for (int vez = paso.section(QLatin1Char('*'), 1).toInt(); vez >= 0; --vez)
@@ -106,7 +105,7 @@ void PruebaDeModelo::Pasos(const QString &pasos)
         } else if (cajas.contains(nombre))
             e.TextoEditado(cajas.value(nombre), QString(valor).replace(QLatin1String("\\n"), QLatin1String("\r\n")));
         else if (ordenes.contains(paso))
-            ordenes.value(paso)();
+            ordenes.value(paso)(*modelo);
         else
             QFAIL(qPrintable(QStringLiteral("unknown step ") + paso));
     }

@@ -64,58 +64,29 @@ void TestAleatorio::thousandsOfRandomOperationsKeepTheBaseSound()
     modelo = std::make_unique<ModeloElTarvo>(plataforma);
     modelo->Form_Load();
     const QString letras = QStringLiteral("ab ñ¿?\"\r\n\u00A0€");
-    const QList<void (Edicion::*)()> flechas = {&Edicion::IrAPrimera, &Edicion::IrAAnterior, &Edicion::IrASiguiente,
-                                                &Edicion::IrAUltima};
+    // The commands and the browser's arrows, Si and No twice as often; then typing, editing, leaving a box and
+    // typing a line number.
+    const QStringList ordenes = {"jugar",     "si",     "si",    "no",    "no",      "parar",
+                                 "guardar",   "como",   "abrir", "nuevo", "primera", "anterior",
+                                 "siguiente", "ultima", "",      "",      "",        ""};
     for (int i = 0; i < 20000; ++i) {
         const Caja caja = Caja(azar.bounded(5));
         const bool guardaria = ElJuego().FaseActual() == Fase::FueraDeJuego && !modelo->Doc().EsArchivoNuevo;
-        const int operacion = azar.bounded(14);
+        const int operacion = azar.bounded(ordenes.size());
         QString texto;
         for (int n = azar.bounded(12); n > 0; --n)
             texto += letras[azar.bounded(letras.size())];
-        switch (operacion) {
-        case 0:
-            modelo->Jugar();
-            break;
-        case 1:
-        case 2:
-            modelo->Responder(azar.bounded(2) == 0);
-            break;
-        case 3:
-            modelo->Parar();
-            break;
-        case 4: {
-            int codigo = texto.isEmpty() ? 'a' : texto[0].unicode();
-            Cajas().Tecla(caja, codigo);
-            Cajas().TextoEditado(caja, Cajas().Texto(caja) + QChar(codigo));
-            break;
-        }
-        case 5:
+        int codigo = texto.isEmpty() ? 'a' : texto[0].unicode();
+        if (!ordenes[operacion].isEmpty())
+            Pasos(ordenes[operacion]);
+        else if (operacion == ordenes.size() - 4)
+            Cajas().Tecla(caja, codigo), Cajas().TextoEditado(caja, Cajas().Texto(caja) + QChar(codigo));
+        else if (operacion == ordenes.size() - 3)
             Cajas().TextoEditado(caja, azar.bounded(50) ? texto : QString(32800, QLatin1Char('x')));
-            break;
-        case 6:
+        else if (operacion == ordenes.size() - 2)
             Cajas().Salir(caja);
-            break;
-        case 7:
-            Cajas().RegistroEditado(QString::number(azar.bounded(-5, 605)));
-            Cajas().Validar();
-            break;
-        case 8:
-            (Cajas().*flechas[azar.bounded(4)])();
-            break;
-        case 9:
-            modelo->Guardar();
-            break;
-        case 10:
-            modelo->GuardarComo();
-            break;
-        case 11:
-            modelo->Abrir();
-            break;
-        default:
-            modelo->Nuevo();
-            break;
-        }
+        else
+            Pasos(QStringLiteral("reg=%1").arg(azar.bounded(-5, 605)));
         const BaseConocimiento &base = Base();
         QVERIFY(BaseConocimiento::LineaUsable(ElJuego().LineaActual()) &&
                 base.NumLineas <= BaseConocimiento::MaxLineas);
@@ -125,7 +96,8 @@ void TestAleatorio::thousandsOfRandomOperationsKeepTheBaseSound()
             QVERIFY(!guardado.contains(QLatin1Char('"')));
         QVERIFY(!base.TipoObjeto.contains(QLatin1Char('"')) && !base.Caracteristicas.contains(QLatin1Char('"')));
         // A save that succeeded wrote the base as it stands, and it reads back the same.
-        if (operacion == 9 && guardaria && !modelo->Doc().Modificado && QFile::exists(modelo->Doc().RutaArch)) {
+        if (ordenes[operacion] == "guardar" && guardaria && !modelo->Doc().Modificado &&
+            QFile::exists(modelo->Doc().RutaArch)) {
             BaseConocimiento leida;
             LectorTvo(leida, modelo->Doc().RutaArch).LeerIgnorandoErrores();
             QVERIFY(leida.NumLineas == base.NumLineas && leida.TipoObjeto == base.TipoObjeto &&
