@@ -9,7 +9,6 @@ class TestJuego : public PruebaDeModelo
     Q_OBJECT
 private slots:
     void eachPhaseHasItsControls();
-    void theFirstStepStoresTheQuestionAndBothObjects();
     void aGameWalksTheTreeWithTheColoursOfEachStep_data();
     void aGameWalksTheTreeWithTheColoursOfEachStep();
     void aWrongGuessLearnsAndTheParentKeepsItsLink();
@@ -40,21 +39,6 @@ void TestJuego::eachPhaseHasItsControls()
         controles << QStringLiteral("%1%2%3%4%5").arg(c.siNo).arg(c.jugar).arg(c.parar).arg(c.archivo).arg(c.navegador);
     }
     QCOMPARE(controles, (QStringList{"01011", "10100", "10000", "10000"}));
-}
-
-void TestJuego::theFirstStepStoresTheQuestionAndBothObjects()
-{
-    // Objeto 2 is reached by the answer given; the step changes neither the boxes nor the row.
-    for (bool si : {true, false}) {
-        init();
-        Ensenar(QStringLiteral("gato"), QStringLiteral("perro"), QStringLiteral("¿Ladra?\r\nMucho"), si);
-        QCOMPARE(Lineas(1, 3), si ? QStringLiteral("2 3 ¿Ladra?\r\nMucho / 0 0 perro / 0 0 gato")
-                                  : QStringLiteral("3 2 ¿Ladra?\r\nMucho / 0 0 perro / 0 0 gato"));
-        QCOMPARE(Base().NumLineas, qint16(3));
-        QCOMPARE(ElJuego().CuentaObjetos(), QStringLiteral("El archivo tvo contiene  2 objetos"));
-        QCOMPARE(Estado(), QStringLiteral("fuera 1 0 0 | O P P | ¿Ladra?\r\nMucho"));
-        QVERIFY(modelo->Doc().Modificado);
-    }
 }
 
 void TestJuego::aGameWalksTheTreeWithTheColoursOfEachStep_data()
