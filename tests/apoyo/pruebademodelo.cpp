@@ -27,20 +27,12 @@ QString PruebaDeModelo::Ruta(const QString &nombre) const
     return QDir::toNativeSeparators(carpeta->filePath(nombre));
 }
 
-void PruebaDeModelo::Ensenar(const QString &objeto1, const QString &objeto2, const QString &pregunta, bool si)
-{
-    Cajas().TextoEditado(Caja::Objeto1, objeto1);
-    Cajas().TextoEditado(Caja::Objeto2, objeto2);
-    Cajas().TextoEditado(Caja::Pregunta, pregunta);
-    modelo->Responder(si);
-}
-
 void PruebaDeModelo::AbrirBytes(const QByteArray &bytes, const QString &nombre)
 {
     // Out of play first: a game is stopped, a learning step made, a full base's guess confirmed.
     for (Fase fase; (fase = ElJuego().FaseActual()) != Fase::FueraDeJuego;)
         fase == Fase::Jugando       ? modelo->Parar()
-        : fase == Fase::Aprendiendo ? Ensenar(QStringLiteral("uno"), QStringLiteral("dos"), QStringLiteral("¿Q?"))
+        : fase == Fase::Aprendiendo ? Pasos(QStringLiteral("o1=uno;o2=dos;pr=¿Q?;si"))
                                     : modelo->Responder(true);
     EscribirBytes(Ruta(nombre), bytes);
     if (modelo->Doc().Modificado)

@@ -21,8 +21,6 @@ protected:
     virtual void Arrancar() { modelo->Form_Load(); }
     virtual void Terminar() {}
     QString Ruta(const QString &nombre) const;
-    // The first learning step: the three boxes as given, then Si or No.
-    void Ensenar(const QString &objeto1, const QString &objeto2, const QString &pregunta, bool si = true);
     // A file with these bytes, opened with "Abrir..." out of play; what was shown meanwhile is forgotten.
     void AbrirBytes(const QByteArray &bytes, const QString &nombre = QStringLiteral("base.tvo"));
     void Abrir(const BaseConocimiento &base, const QString &nombre = QStringLiteral("base.tvo"));
