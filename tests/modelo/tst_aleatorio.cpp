@@ -1,4 +1,5 @@
 #include "apoyo/pruebademodelo.h"
+#include "kb/lectortvo.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -70,6 +71,7 @@ void TestAleatorio::thousandsOfRandomOperationsKeepTheBaseSound()
                                  "siguiente", "ultima", "",      "",      "",        ""};
     for (int i = 0; i < 20000; ++i) {
         const Caja caja = Caja(azar.bounded(5));
+        const bool guardaria = ElJuego().FaseActual() == Fase::FueraDeJuego && !modelo->Doc().EsArchivoNuevo;
         const int operacion = azar.bounded(ordenes.size());
         QString texto;
         for (int n = azar.bounded(12); n > 0; --n)
@@ -93,6 +95,15 @@ void TestAleatorio::thousandsOfRandomOperationsKeepTheBaseSound()
         for (const QString &guardado : base.TextoLinea)
             QVERIFY(!guardado.contains(QLatin1Char('"')));
         QVERIFY(!base.TipoObjeto.contains(QLatin1Char('"')) && !base.Caracteristicas.contains(QLatin1Char('"')));
+        // A save that succeeded wrote the base as it stands, and it reads back the same.
+        if (ordenes[operacion] == "guardar" && guardaria && !modelo->Doc().Modificado &&
+            QFile::exists(modelo->Doc().RutaArch)) {
+            BaseConocimiento leida;
+            LectorTvo(leida, modelo->Doc().RutaArch).LeerIgnorandoErrores();
+            QVERIFY(leida.NumLineas == base.NumLineas && leida.TipoObjeto == base.TipoObjeto &&
+                    leida.Caracteristicas == base.Caracteristicas && leida.TextoLinea == base.TextoLinea &&
+                    leida.ValorSi == base.ValorSi && leida.ValorNo == base.ValorNo);
+        }
     }
 }
 
