@@ -48,6 +48,8 @@ private slots:
     void retryingAFailedRecordReadsOnFromWhereItStopped();
     void aCountAbove599StopsAtThe600thRecord();
 
+    void inputsFoundByFuzzingReadAndWriteBackTheSame_data();
+    void inputsFoundByFuzzingReadAndWriteBackTheSame();
     void failedWriteLeavesThePreviousFileIntact();
 
 private:
@@ -267,6 +269,28 @@ void TestFormato::aCountAbove599StopsAtThe600thRecord()
         QCOMPARE(lector.EjecutarPaso(), Error::Ninguno);
     QCOMPARE(lector.EjecutarPaso(), Error::IndiceFueraDeRango);
     QCOMPARE(lector.EjecutarPaso(), Error::IndiceFueraDeRango);
+}
+
+void TestFormato::inputsFoundByFuzzingReadAndWriteBackTheSame_data()
+{
+    QTest::addColumn<QString>("ruta");
+    const QDir carpeta(QStringLiteral(ELTARVO_DATOS_PRUEBA "/fuzz"));
+    for (const QString &nombre : carpeta.entryList({QStringLiteral("tvo-*")}, QDir::Files))
+        QTest::newRow(qPrintable(nombre)) << carpeta.filePath(nombre);
+}
+
+void TestFormato::inputsFoundByFuzzingReadAndWriteBackTheSame()
+{
+    QFETCH(QString, ruta);
+    BaseConocimiento base;
+    LeerIgnorandoErrores(base, ruta);
+    QVERIFY(base.NumLineas <= BaseConocimiento::MaxLineas);
+    QCOMPARE(EscribirArchivoTvo(base, Ruta("vuelta.tvo")), Error::Ninguno);
+    BaseConocimiento releida;
+    QCOMPARE(LeerIgnorandoErrores(releida, Ruta("vuelta.tvo")), QList<int>());
+    QVERIFY(releida.TipoObjeto == base.TipoObjeto && releida.Caracteristicas == base.Caracteristicas &&
+            releida.NumLineas == base.NumLineas && releida.TextoLinea == base.TextoLinea &&
+            releida.ValorSi == base.ValorSi && releida.ValorNo == base.ValorNo);
 }
 
 void TestFormato::failedWriteLeavesThePreviousFileIntact()

@@ -221,7 +221,12 @@ void TestComandos::brokenFilesOpenWithTheirErrors_data()
     const auto fila = [](const char *nombre, QList<int> errores, int numLineas) {
         QTest::newRow(nombre) << QString::fromLatin1(nombre) << errores << numLineas;
     };
+    fila("cuenta-negativa.tvo", {}, -5);
+    fila("cuenta-32768.tvo", {6}, 0);
     fila("faltan-registros.tvo", {62, 62}, 5);
+    fila("comilla-sin-cerrar.tvo", {62}, 2);
+    fila("vacio.tvo", {62, 62, 62}, 0);
+    fila("cuenta-600.tvo", {9}, 599);
     // Retried, the open fails again.
     fila("no-existe.tvo", {53, 53, 52, 52, 52}, 0);
     fila("una-carpeta", {75, 52, 52, 52}, 0);
@@ -238,6 +243,10 @@ void TestComandos::brokenFilesOpenWithTheirErrors()
         QVERIFY(QDir(carpeta->path()).mkdir(nombre));
     else if (QFile::exists(datos))
         QVERIFY(QFile::copy(datos, Ruta(nombre)));
+    // 600 records promised and present: more than the arrays hold.
+    else if (nombre == "cuenta-600.tvo")
+        EscribirBytes(Ruta(nombre),
+                      "0,0,0,\"\"\r\n0,0,0,\"\"\r\n0,0,0,\"600\"\r\n" + QByteArray("1,0,0,\"l\"\r\n").repeated(600));
     Abrir(BaseDeEjemplo());
     Pasos(QStringLiteral("f:") + nombre + (nombre == "no-existe.tvo" ? ";r:reintentar" : ""));
     guion->ResponderSiempre(R::Omitir);
