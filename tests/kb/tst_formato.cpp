@@ -45,8 +45,8 @@ private slots:
 
     void readsFiles_data();
     void readsFiles();
+    void retryingAFailedRecordReadsOnFromWhereItStopped_data();
     void retryingAFailedRecordReadsOnFromWhereItStopped();
-    void aCountAbove599StopsAtThe600thRecord();
 
     void inputsFoundByFuzzingReadAndWriteBackTheSame_data();
     void inputsFoundByFuzzingReadAndWriteBackTheSame();
@@ -234,41 +234,39 @@ void TestFormato::readsFiles()
              leido.replace(QStringLiteral("\\0"), QString(QChar(0))));
 }
 
-void TestFormato::retryingAFailedRecordReadsOnFromWhereItStopped()
+void TestFormato::retryingAFailedRecordReadsOnFromWhereItStopped_data()
 {
-    EscribirBytes(Ruta("reintento.tvo"), Cabeceras + "0,0,0,\" 2\"\r\n1,99999,0,\"uno\"\r\n");
-    BaseConocimiento base;
-    LectorTvo lector(base, Ruta("reintento.tvo"));
-    for (int paso = 0; paso < 4; ++paso)
-        QCOMPARE(lector.EjecutarPaso(), Error::Ninguno);
-    QCOMPARE(lector.EjecutarPaso(), Error::Desbordamiento);
-    // The failed field is gone: line 1 is now read from "0,\"uno\"" and runs out of fields.
-    QCOMPARE(lector.EjecutarPaso(), Error::LecturaPasadoFinal);
-    QCOMPARE(lector.EjecutarPaso(), Error::LecturaPasadoFinal);
-    QVERIFY(!lector.Terminado());
-    lector.OmitirPaso();
-    QCOMPARE(lector.EjecutarPaso(), Error::LecturaPasadoFinal);
-    lector.OmitirPaso();
-    QCOMPARE(lector.EjecutarPaso(), Error::Ninguno);
-    QVERIFY(lector.Terminado());
-    QVERIFY(base.TextoLinea[1].isEmpty());
+    QTest::addColumn<QByteArray>("contenido");
+    // The error of each step, "o" before one that skips the failed record first; "sigue" or "fin" as the reading
+    // goes on or is over.
+    QTest::addColumn<QString>("pasos");
+    // The failed field is gone: line 1 is then read from "0,\"uno\"" and runs out of fields.
+    QTest::newRow("a link above 16 bits") << Cabeceras + "0,0,0,\" 2\"\r\n1,99999,0,\"uno\"\r\n"
+                                          << "0 0 0 0 6 62 62 sigue o62 o0 fin";
+    // 700 records promised and present: retrying the 600th never reaches past the arrays, and skipping it ends
+    // the reading.
+    QTest::newRow("the 600th record") << Cabeceras + "0,0,0,\" 700\"\r\n" + QByteArray("1,0,0,\"x\"\r\n").repeated(700)
+                                      << QStringLiteral("0 ").repeated(4 + 599) + "9 9 sigue o0 fin";
 }
 
-void TestFormato::aCountAbove599StopsAtThe600thRecord()
+void TestFormato::retryingAFailedRecordReadsOnFromWhereItStopped()
 {
-    // 700 records promised and present: the 600th is error 9, and ignoring it ends the reading at 599 lines.
-    EscribirBytes(Ruta("grande.tvo"), Cabeceras + "0,0,0,\" 700\"\r\n" + QByteArray("1,0,0,\"x\"\r\n").repeated(700));
+    QFETCH(QByteArray, contenido);
+    QFETCH(QString, pasos);
+    EscribirBytes(Ruta("pasos.tvo"), contenido);
     BaseConocimiento base;
-    QCOMPARE(LeerIgnorandoErrores(base, Ruta("grande.tvo")), QList<int>{9});
-    QCOMPARE(base.NumLineas, qint16(599));
-    QCOMPARE(base.TextoLinea[599], QStringLiteral("x"));
-
-    // Retrying the 600th record never reaches past the arrays.
-    LectorTvo lector(base, Ruta("grande.tvo"));
-    for (int paso = 0; paso < 4 + 599; ++paso)
-        QCOMPARE(lector.EjecutarPaso(), Error::Ninguno);
-    QCOMPARE(lector.EjecutarPaso(), Error::IndiceFueraDeRango);
-    QCOMPARE(lector.EjecutarPaso(), Error::IndiceFueraDeRango);
+    LectorTvo lector(base, Ruta("pasos.tvo"));
+    QStringList hechos;
+    for (const QString &paso : pasos.split(' ')) {
+        const bool omite = paso.startsWith('o');
+        if (omite)
+            lector.OmitirPaso();
+        const QString resto = paso.mid(omite ? 1 : 0);
+        hechos << (omite ? "o" : "") + (resto == "fin" || resto == "sigue"
+                                            ? QString(lector.Terminado() ? "fin" : "sigue")
+                                            : QString::number(lector.EjecutarPaso()));
+    }
+    QCOMPARE(hechos.join(' '), pasos);
 }
 
 void TestFormato::inputsFoundByFuzzingReadAndWriteBackTheSame_data()
