@@ -3,19 +3,64 @@
 #include "ui/main/plataformaqt.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
+
+#include <cstdio>
+
+namespace {
+
+// A command line the program cannot follow: no window, a short message and this status.
+constexpr int LineaDeOrdenesIncorrecta = 2;
+
+// The file named on the command line, as a full native path; none when there is none. --help and --version
+// are answered here and end the program, as a command line it cannot follow does.
+std::optional<QString> ArchivoDeLaLineaDeOrdenes(const QApplication &aplicacion)
+{
+    QCommandLineParser opciones;
+    opciones.setApplicationDescription(QStringLiteral("El Tarvo: un juego de adivinar que aprende."));
+    opciones.addHelpOption();
+    opciones.addVersionOption();
+    opciones.addPositionalArgument(QStringLiteral("ARCHIVO"), QStringLiteral("el archivo tvo que se abre al empezar"),
+                                   QStringLiteral("[ARCHIVO]"));
+    QString error;
+    if (!opciones.parse(aplicacion.arguments()))
+        error = opciones.errorText();
+    else if (opciones.positionalArguments().size() > 1)
+        error = QStringLiteral("Se abre un solo archivo.");
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "eltarvo: %s\n%s", qPrintable(error), qPrintable(opciones.helpText().section('\n', 0, 0)));
+        std::fputc('\n', stderr);
+        std::exit(LineaDeOrdenesIncorrecta);
+    }
+    if (opciones.isSet(QStringLiteral("help")))
+        opciones.showHelp();
+    if (opciones.isSet(QStringLiteral("version")))
+        opciones.showVersion();
+    if (opciones.positionalArguments().isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(QDir::current().absoluteFilePath(opciones.positionalArguments().constFirst()));
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication aplicacion(argc, argv);
-    // The file dialog speaks Spanish, like the rest of the program, where Qt's translations are installed.
+    QApplication::setApplicationVersion(QStringLiteral(ELTARVO_VERSION));
+    // The file dialog and the command line's help speak Spanish, like the rest of the program, where Qt's
+    // translations are installed.
     QTranslator traductor;
     if (traductor.load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traductor);
+    const std::optional<QString> archivo = ArchivoDeLaLineaDeOrdenes(aplicacion);
     PlataformaQt plataforma;
     ModeloElTarvo modelo(plataforma);
     frmElTarvo ventana(modelo);
     ventana.show();
-    return QApplication::exec();
+    if (archivo)
+        modelo.AbrirArchivo(*archivo);
+    return modelo.Terminando() ? 0 : QApplication::exec();
 }

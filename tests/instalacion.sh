@@ -20,6 +20,13 @@ for icono in scalable/apps/eltarvo.svg 48x48/apps/eltarvo.png 256x256/apps/eltar
 done
 xmllint --noout "$raiz/share/icons/hicolor/scalable/apps/eltarvo.svg"
 
+# A desktop that knows only this install gives .tvo files their own type and opens them with the program.
+update-mime-database "$raiz/share/mime" >/dev/null 2>&1
+update-desktop-database "$raiz/share/applications"
+export XDG_DATA_DIRS=$raiz/share XDG_DATA_HOME=$destino/vacio
+test "$(xdg-mime query filetype "$fuente/examples/animales.tvo")" = application/x-eltarvo
+test "$(xdg-mime query default application/x-eltarvo)" = eltarvo.desktop
+
 # Started through its link, the program runs from its real folder, beside its Nuevo.tvo, until it is stopped.
 test -f "$(dirname "$(readlink -f "$raiz/bin/eltarvo")")/Nuevo.tvo"
 estado=0

@@ -96,12 +96,15 @@ void ModeloElTarvo::Abrir()
 {
     if (!ControlesDe(juego.FaseActual()).archivo || !GuardarAntesDeDescartar())
         return;
-    const std::optional<QString> ruta =
-        ElegirArchivoTvo(Plataforma::Dialogo::Abrir, QStringLiteral("Abrir archivo tvo"));
-    if (!ruta)
-        return;
+    if (const std::optional<QString> ruta =
+            ElegirArchivoTvo(Plataforma::Dialogo::Abrir, QStringLiteral("Abrir archivo tvo")))
+        AbrirArchivo(*ruta);
+}
+
+void ModeloElTarvo::AbrirArchivo(const QString &ruta)
+{
     // From here on the old knowledge base is gone, whatever the file turns out to hold.
-    doc.RutaArch = *ruta;
+    doc.RutaArch = ruta;
     MostrarNombreArchivo();
     BorrarDatos();
     juego.PonerFase(Fase::FueraDeJuego);

@@ -54,6 +54,9 @@ public:
     void Responder(bool respuestaSi);
     void Parar() { juego.Parar(); }
     void Abrir();
+    // Opens the file as "Abrir..." does once the file is chosen, without asking about the document on view:
+    // a file named on the command line.
+    void AbrirArchivo(const QString &ruta);
     void Guardar();
     void GuardarComo();
     void Nuevo();

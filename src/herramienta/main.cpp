@@ -63,7 +63,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication aplicacion(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("eltarvo-tvo"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("3.2"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ELTARVO_VERSION));
     QCommandLineParser opciones;
     opciones.setApplicationDescription(QStringLiteral(
         "Revisa, muestra y dibuja archivos tvo de El Tarvo.\n\n"

@@ -28,6 +28,7 @@ private slots:
     void saveAsOntoAnExistingFileAsksFirst();
     void failedSavesAskToContinueAndKeepTheOldFile_data();
     void failedSavesAskToContinueAndKeepTheOldFile();
+    void opensAFileAndShowsItsFirstLine_data();
     void opensAFileAndShowsItsFirstLine();
     void theSaveQuestionBeforeDiscarding_data();
     void theSaveQuestionBeforeDiscarding();
@@ -142,23 +143,35 @@ void TestComandos::failedSavesAskToContinueAndKeepTheOldFile()
     QCOMPARE(modelo->Doc().RutaArch, Ruta(error == 75 ? "carpeta" : "falta/a.tvo"));
 }
 
+void TestComandos::opensAFileAndShowsItsFirstLine_data()
+{
+    QTest::addColumn<bool>("alEmpezar");
+    QTest::newRow("chosen in the dialog") << false;
+    // Named on the command line: opened at once, though a new document takes no command.
+    QTest::newRow("named when the program starts") << true;
+}
+
 void TestComandos::opensAFileAndShowsItsFirstLine()
 {
+    QFETCH(bool, alEmpezar);
     BaseConocimiento base = BaseCompleta(3);
     base.TipoObjeto = QStringLiteral("Animales");
     EscribirBytes(Ruta("tres.tvo"), ArchivoDe(base));
+    const QString objeto1 = alEmpezar ? Cajas().Texto(Caja::Objeto1) : QStringLiteral("lo que pienso");
     // Opened again right away: no question, since nothing changed.
-    Pasos("o1=lo que pienso;si;r:no;f:tres.tvo;abrir;f:tres.tvo;abrir");
-    QCOMPARE(Mensajes(), (QStringList{(guion->carpeta + QDir::separator() + QStringLiteral("Nuevo.tvo")).right(60) +
-                                          QStringLiteral(": ¿Desea guardar el archivo actual? [SNC!]"),
-                                      AbrirTvo, AbrirTvo}));
-    QCOMPARE(guion->mostrados[1].tipo, int(Plataforma::Dialogo::Abrir));
-    QCOMPARE(guion->mostrados[1].texto, QStringLiteral("Archivos tarvo (*.tvo) |*.tvo|"));
+    alEmpezar ? modelo->AbrirArchivo(Ruta("tres.tvo"))
+              : Pasos("o1=lo que pienso;si;r:no;f:tres.tvo;abrir;f:tres.tvo;abrir");
+    QCOMPARE(Mensajes(), (alEmpezar ? QStringList()
+                                    : QStringList{(guion->carpeta + QDir::separator() + "Nuevo.tvo").right(60) +
+                                                      QStringLiteral(": ¿Desea guardar el archivo actual? [SNC!]"),
+                                                  AbrirTvo, AbrirTvo}));
+    QVERIFY(alEmpezar || (guion->mostrados[1].tipo == int(Plataforma::Dialogo::Abrir) &&
+                          guion->mostrados[1].texto == QStringLiteral("Archivos tarvo (*.tvo) |*.tvo|")));
     QCOMPARE(Estado(), QStringLiteral("fuera 1 2 3 | P O P | línea 1"));
     QCOMPARE((QStringList{ElJuego().CuentaObjetos(), Cajas().Texto(Caja::Objeto1), Cajas().Texto(Caja::Objeto2),
                           Cajas().Texto(Caja::TipoObjeto), Cajas().Texto(Caja::Carac), Documento()}),
-             (QStringList{"El archivo tvo contiene  2 objetos", "lo que pienso", "", "Animales",
-                          "Características del archivo", "tres.tvo - El Tarvo"}));
+             (QStringList{"El archivo tvo contiene  2 objetos", objeto1, "", "Animales", "Características del archivo",
+                          "tres.tvo - El Tarvo"}));
     QCOMPARE(modelo->Vista().join(), ArchivoDe(base));
 }
 
