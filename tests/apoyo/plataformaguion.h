@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <deque>
+#include <functional>
 
 // A platform that answers from a script: every message box and file dialog must have been announced with its
 // answer. It records what was shown; Comprobar() fails when an answer was left unused or a dialog came
@@ -23,33 +24,34 @@ public:
 
     explicit PlataformaGuion(QString carpeta) : carpeta(std::move(carpeta)) {}
     void ResponderMensaje(Respuesta respuesta) { respuestas.push_back(respuesta); }
-    // The answer to every message left without one, for runs whose messages are not known beforehand.
-    void ResponderSiempre(std::optional<Respuesta> respuesta) { respuestaFija = respuesta; }
     void ResponderArchivo(std::optional<QString> ruta) { archivos.push_back(std::move(ruta)); }
 
     Respuesta Mensaje(const QString &texto, const QString &titulo, Botones botones, Icono icono) override
     {
         mostrados.append({false, titulo, texto, int(botones), icono});
-        if (respuestas.empty() && !respuestaFija)
-            inesperados << titulo + QStringLiteral(": ") + texto;
-        // Unannounced, the answer that changes nothing; Abort, Retry and Ignore have none, so the command goes on.
-        const Respuesta respuesta = !respuestas.empty()                          ? respuestas.front()
-                                    : respuestaFija                              ? *respuestaFija
-                                    : botones == Botones::AnularReintentarOmitir ? Respuesta::Omitir
-                                                                                 : Respuesta::Cancelar;
-        if (!respuestas.empty())
+        if (!respuestas.empty()) {
+            const Respuesta respuesta = respuestas.front();
             respuestas.pop_front();
-        return respuesta;
+            return respuesta;
+        }
+        if (responder)
+            return responder(botones);
+        inesperados << titulo + QStringLiteral(": ") + texto;
+        // Unannounced, the answer that changes nothing; Abort, Retry and Ignore have none, so the command goes on.
+        return botones == Botones::AnularReintentarOmitir ? Respuesta::Omitir : Respuesta::Cancelar;
     }
     std::optional<QString> ElegirArchivo(Dialogo dialogo, const QString &titulo, const QString &filtro) override
     {
         mostrados.append({true, titulo, filtro, int(dialogo)});
-        if (archivos.empty())
-            inesperados << titulo;
-        const std::optional<QString> ruta = archivos.empty() ? std::nullopt : archivos.front();
-        if (!archivos.empty())
+        if (!archivos.empty()) {
+            const std::optional<QString> ruta = archivos.front();
             archivos.pop_front();
-        return ruta;
+            return ruta;
+        }
+        if (elegir)
+            return elegir();
+        inesperados << titulo;
+        return std::nullopt;
     }
     void Pitido() override { ++pitidos; }
     QString CarpetaPrograma() const override { return carpeta; }
@@ -65,6 +67,9 @@ public:
     }
 
     QString carpeta;
+    // For runs whose questions are not known beforehand: the answer to every message and dialog left without one.
+    std::function<Respuesta(Botones)> responder;
+    std::function<std::optional<QString>()> elegir;
     // The message boxes and file dialogs, in the order they were shown.
     QList<Mostrado> mostrados;
     int pitidos = 0;
@@ -72,7 +77,6 @@ public:
 
 private:
     std::deque<Respuesta> respuestas;
-    std::optional<Respuesta> respuestaFija;
     std::deque<std::optional<QString>> archivos;
     QStringList inesperados;
 };

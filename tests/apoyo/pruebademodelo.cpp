@@ -38,9 +38,9 @@ void PruebaDeModelo::AbrirBytes(const QByteArray &bytes, const QString &nombre)
     if (modelo->Doc().Modificado)
         guion->ResponderMensaje(Plataforma::Respuesta::No);
     guion->ResponderArchivo(Ruta(nombre));
-    guion->ResponderSiempre(Plataforma::Respuesta::Omitir);
+    guion->responder = [](auto) { return Plataforma::Respuesta::Omitir; };
     modelo->Abrir();
-    guion->ResponderSiempre(std::nullopt);
+    guion->responder = nullptr;
     guion->mostrados.clear();
 }
 

@@ -5,43 +5,6 @@
 #include <QRandomGenerator>
 #include <QTest>
 
-namespace {
-
-// A user who answers every question and dialog at random, but never chooses to end the program.
-class PlataformaAlAzar : public Plataforma
-{
-public:
-    PlataformaAlAzar(QRandomGenerator &azar, QString carpeta, QStringList archivos)
-        : azar(azar), carpeta(std::move(carpeta)), archivos(std::move(archivos))
-    {
-    }
-    Respuesta Mensaje(const QString &, const QString &, Botones botones, Icono) override
-    {
-        const QList<QList<Respuesta>> respuestas = {{Respuesta::Aceptar},
-                                                    {Respuesta::Si, Respuesta::No},
-                                                    {Respuesta::Si, Respuesta::No, Respuesta::Cancelar},
-                                                    // Retry stops at some point, as a user does.
-                                                    {Respuesta::Omitir, Respuesta::Omitir, Respuesta::Reintentar}};
-        const QList<Respuesta> &posibles = respuestas[int(botones)];
-        return posibles[azar.bounded(posibles.size())];
-    }
-    std::optional<QString> ElegirArchivo(Dialogo, const QString &, const QString &) override
-    {
-        const qsizetype i = azar.bounded(archivos.size() + 1);
-        return i == archivos.size() ? std::nullopt : std::optional<QString>(archivos[i]);
-    }
-    void Pitido() override {}
-    QString CarpetaPrograma() const override { return carpeta; }
-    void TerminarPrograma() override { QFAIL("the program was ended"); }
-
-private:
-    QRandomGenerator &azar;
-    QString carpeta;
-    QStringList archivos;
-};
-
-} // namespace
-
 class TestAleatorio : public PruebaDeModelo
 {
     Q_OBJECT
@@ -60,9 +23,18 @@ void TestAleatorio::thousandsOfRandomOperationsKeepTheBaseSound()
         QVERIFY(QFile::copy(hostiles.filePath(nombre), Ruta(nombre)));
         archivos << Ruta(nombre);
     }
-    PlataformaAlAzar plataforma(azar, guion->carpeta, archivos);
-    modelo = std::make_unique<ModeloElTarvo>(plataforma);
-    modelo->Form_Load();
+    // A user who answers every question and dialog at random, Retry only now and then, as a user gives up.
+    using R = Plataforma::Respuesta;
+    guion->responder = [&azar](Plataforma::Botones botones) {
+        const QList<QList<R>> respuestas = {
+            {R::Aceptar}, {R::Si, R::No}, {R::Si, R::No, R::Cancelar}, {R::Omitir, R::Omitir, R::Reintentar}};
+        const QList<R> &posibles = respuestas[int(botones)];
+        return posibles[azar.bounded(posibles.size())];
+    };
+    guion->elegir = [&] {
+        const qsizetype i = azar.bounded(archivos.size() + 1);
+        return i == archivos.size() ? std::nullopt : std::optional<QString>(archivos[i]);
+    };
     const QString letras = QStringLiteral("ab ñ¿?\"\r\n\u00A0€");
     // The commands and the browser's arrows, Si and No twice as often; then typing, editing, leaving a box and
     // typing a line number.
@@ -89,7 +61,7 @@ void TestAleatorio::thousandsOfRandomOperationsKeepTheBaseSound()
             Pasos(QStringLiteral("reg=%1").arg(azar.bounded(-5, 605)));
         const BaseConocimiento &base = Base();
         QVERIFY(BaseConocimiento::LineaUsable(ElJuego().LineaActual()) &&
-                base.NumLineas <= BaseConocimiento::MaxLineas);
+                base.NumLineas <= BaseConocimiento::MaxLineas && !guion->terminado);
         // A new document grows by two lines a step.
         QVERIFY(!modelo->Doc().EsArchivoNuevo || base.NumLineas % 2 == 1);
         for (const QString &guardado : base.TextoLinea)

@@ -262,7 +262,7 @@ void TestComandos::brokenFilesOpenWithTheirErrors()
                       "0,0,0,\"\"\r\n0,0,0,\"\"\r\n0,0,0,\"600\"\r\n" + QByteArray("1,0,0,\"l\"\r\n").repeated(600));
     Abrir(BaseDeEjemplo());
     Pasos(QStringLiteral("f:") + nombre + (nombre == "no-existe.tvo" ? ";r:reintentar" : ""));
-    guion->ResponderSiempre(R::Omitir);
+    guion->responder = [](auto) { return R::Omitir; };
     modelo->Abrir();
     QStringList esperados = {AbrirTvo};
     for (int error : errores)
@@ -272,7 +272,7 @@ void TestComandos::brokenFilesOpenWithTheirErrors()
     QCOMPARE(Documento(), nombre.section('/', -1) + QStringLiteral(" - El Tarvo"));
     QCOMPARE(ElJuego().FaseActual(), Fase::FueraDeJuego);
     // Abort ends the program at once: what was read is not shown.
-    guion->ResponderSiempre(std::nullopt);
+    guion->responder = nullptr;
     const QList<QByteArray> vista = modelo->Vista();
     Pasos("f:no-existe.tvo;r:anular;abrir");
     QVERIFY(guion->terminado && modelo->Terminando() && modelo->Vista() == vista);
