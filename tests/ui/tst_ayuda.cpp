@@ -47,8 +47,9 @@ private slots:
 void TestAyuda::showsTheTwoDocuments()
 {
     frmVocab vocab;
-    QCOMPARE(vocab.windowTitle() + QString::number(vocab.width()) + 'x' + QString::number(vocab.height()),
-             QStringLiteral("Vocabulario ElTarvo266x322"));
+    QCOMPARE(vocab.objectName() + vocab.windowTitle() + QString::number(vocab.width()) + 'x' +
+                 QString::number(vocab.height()) + (vocab.RichTextBox1->isReadOnly() ? "" : " editable"),
+             QStringLiteral("frmVocabVocabulario ElTarvo266x322"));
     const QStringList parrafos = Parrafos(*vocab.RichTextBox1->document());
     // The title, an empty paragraph, 73 entries and two empty paragraphs.
     QCOMPARE(parrafos.mid(0, 3), (QStringList{"Vocabulario para ElTarvobc", "", "-Abrir, abriendo=Open"}));
@@ -59,8 +60,9 @@ void TestAyuda::showsTheTwoDocuments()
     QVERIFY(parrafos.contains(QStringLiteral("-Heurísticamente=Que aprende por si mismo (Learns by itself)")));
 
     frmAyuda ayuda;
-    QCOMPARE(ayuda.windowTitle() + QString::number(ayuda.width()) + 'x' + QString::number(ayuda.height()),
-             QStringLiteral("Ayuda de 'El Tarvo'218x320"));
+    QCOMPARE(ayuda.objectName() + ayuda.windowTitle() + QString::number(ayuda.width()) + 'x' +
+                 QString::number(ayuda.height()),
+             QStringLiteral("frmAyudaAyuda de 'El Tarvo'218x320"));
     const QStringList texto = Parrafos(*ayuda.RichTextBox1->document());
     QCOMPARE(texto.mid(2, 2), (QStringList{QStringLiteral("Ayuda El Tarvo 2013 - 2015 versión 3.2bc"), "Helpbic"}));
     qsizetype desde = 0;

@@ -102,7 +102,10 @@ private:
 
 void TestVentana::everyControlFitsItsPlaceAndIsNamed()
 {
-    QCOMPARE(ventana->size(), QSize(644, 488));
+    QVERIFY(ventana->size() == QSize(644, 488) && ventana->objectName() == QLatin1String("frmElTarvo"));
+    // The boxes that only show: the two links and the file view.
+    QVERIFY(Control<QLineEdit>("txtValorSi")->isReadOnly() && Control<QLineEdit>("txtValorNo")->isReadOnly() &&
+            Control<QPlainTextEdit>("RichTextBox1")->isReadOnly());
     QList<QWidget *> controles;
     for (QWidget *control : ventana->findChildren<QWidget *>())
         if (!control->objectName().isEmpty() && !control->objectName().startsWith(QLatin1String("qt_")))
@@ -277,9 +280,11 @@ void TestVentana::escapeAndTheCloseBoxChangeNothing()
     QFETCH(bool, cierre);
     QFETCH(Respuesta, respuesta);
     bool seQuedo = false;
+    QMessageBox::Icon icono = QMessageBox::NoIcon;
     // Inside the box's own event loop: Escape as a keyboard gives it, or the window system's close request.
     QTimer::singleShot(0, [&] {
         auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        icono = caja->icon();
         cierre ? void(caja->windowHandle()->close()) : QTest::keyClick(caja, Qt::Key_Escape);
         QCoreApplication::processEvents();
         seQuedo = caja->isVisible();
@@ -287,7 +292,7 @@ void TestVentana::escapeAndTheCloseBoxChangeNothing()
             caja->button(QMessageBox::Retry)->click();
     });
     const Respuesta dada = PlataformaQt().Mensaje(QString(), QString(), botones, Plataforma::Icono::Error);
-    QCOMPARE(seQuedo, respuesta == Respuesta::Aceptar);
+    QVERIFY(seQuedo == (respuesta == Respuesta::Aceptar) && icono == QMessageBox::Critical);
     QCOMPARE(dada, seQuedo ? Respuesta::Reintentar : respuesta);
 }
 
@@ -325,12 +330,15 @@ void TestVentana::aBoxGivesBackItsTextAsItCame()
 
 void TestVentana::theFileViewShowsWhatAFreshViewWould()
 {
-    // A pair across a slice of decoding, lone breaks and code-page bytes; each show starts at the top.
+    // A pair across a slice of decoding, a change after a shared beginning, lone breaks and code-page bytes;
+    // each show starts at the top.
     const QByteArray largo(65535, 'x');
     VisorArchivo visor(nullptr);
     visor.resize(297, 217);
-    for (const QList<QByteArray> &contenido : QList<QList<QByteArray>>{
-             {largo + "\r\nz"}, {"a\rb\r\n" + largo + "\r\nb\x80"}, {QByteArray(200, 'y').replace("y", "y\r\n")}}) {
+    for (const QList<QByteArray> &contenido : QList<QList<QByteArray>>{{largo + "\r\nz"},
+                                                                       {largo + "\r\ny\r\n"},
+                                                                       {"a\rb\r\n" + largo + "\r\nb\x80"},
+                                                                       {QByteArray(200, 'y').replace("y", "y\r\n")}}) {
         visor.moveCursor(QTextCursor::End);
         visor.MostrarBytes(contenido);
         QPlainTextEdit nueva;
