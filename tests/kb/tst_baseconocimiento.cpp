@@ -37,100 +37,94 @@ class TestBaseConocimiento : public QObject
 {
     Q_OBJECT
 private slots:
-    void objectCountCaptionUsesSignedNumberForm();
-    void everyByteDecodesAndEncodesBack();
-    void captionShowsTheFileNameFromTheLast60Characters();
-    // A view lays out again only the lines that differ; replacing them must give what a new view would show.
-    void findsTheLinesThatChanged_data();
-    void findsTheLinesThatChanged();
-    void findsTheLinesThatChangedInRandomEditsOfLineBreaks();
-};
-
-void TestBaseConocimiento::objectCountCaptionUsesSignedNumberForm()
-{
-    // floor(n / 2) + 1, with a blank before a number that is not negative: -1 line gives 0 objects.
-    QStringList cuentas;
-    for (int numLineas : {1, 3, 599, 598, 0, -1, -3, -32768, 32767})
-        cuentas << TextoObjetosContenidos(static_cast<qint16>(numLineas)).section(QStringLiteral("contiene"), 1);
-    QCOMPARE(cuentas, (QStringList{"  1 objetos", "  2 objetos", "  300 objetos", "  300 objetos", "  1 objetos",
-                                   "  0 objetos", " -1 objetos", " -16383 objetos", "  16384 objetos"}));
-    QCOMPARE(TextoObjetosContenidos(3), QStringLiteral("El archivo tvo contiene  2 objetos"));
-}
-
-void TestBaseConocimiento::everyByteDecodesAndEncodesBack()
-{
-    QByteArray todos;
-    for (int b = 0; b < 256; ++b)
-        todos += static_cast<char>(b);
-    const QString texto = DecodificarCp1252(todos);
-    // The euro, the undefined bytes as C1 controls, the ellipsis, the curly quotes, the no-break space.
-    QCOMPARE(texto.size(), 256);
-    QCOMPARE(texto.mid(0x80, 6) + texto.mid(0x8D, 7) + texto.mid(0x9D, 4),
-             QStringLiteral("€\u0081‚ƒ„…\u008DŽ\u008F\u0090‘’“\u009DžŸ\u00A0"));
-    QByteArray vuelta("prefijo");
-    AnadirCp1252(vuelta, texto);
-    QCOMPARE(vuelta, "prefijo" + todos);
-    // Outside the code page a character becomes '?'; a surrogate pair is one character.
-    QByteArray fuera;
-    AnadirCp1252(fuera, QStringLiteral("xĀy") + QChar(0x80) + QStringLiteral("中😀") + QChar(0xD800) + 'z');
-    QCOMPARE(fuera, QByteArray("x?y????z"));
-}
-
-void TestBaseConocimiento::captionShowsTheFileNameFromTheLast60Characters()
-{
-    const QString sep = QDir::separator();
-    const QString nombre65 = QString(61, QLatin1Char('n')) + QStringLiteral(".tvo");
-    // A root folder's doubled separator, a separator within the last 60 of 70 characters, a name of 65.
-    const std::pair<QString, QString> rutas[] = {
-        {sep + "opt" + sep + "Nuevo.tvo", "Nuevo.tvo"},
-        {sep + sep + "Nuevo.tvo", "Nuevo.tvo"},
-        {sep + QString(56, QLatin1Char('c')) + sep + "animales.tvo", "animales.tvo"},
-        {sep + "datos" + sep + nombre65, nombre65.right(60)},
-        {"suelto.tvo", "suelto.tvo"}};
-    for (const auto &[ruta, nombre] : rutas)
-        QCOMPARE(NombreArchivoParaTitulo(ruta), nombre);
-}
-
-void TestBaseConocimiento::findsTheLinesThatChanged_data()
-{
-    QTest::addColumn<QList<Contenido>>("contenidos");
-    const QByteArray largo(65535, 'x');
-    QTest::newRow("empty and back") << QList<Contenido>{{"a\r\n"}, {}, {"a\r\n"}, {""}};
-    QTest::newRow("same bytes in other pieces") << QList<Contenido>{{"ab\r\n", "cd\r\n"}, {"a", "b\r\ncd", "\r\n"}};
-    QTest::newRow("past a block of comparing")
-        << QList<Contenido>{{largo + "\r\nz"}, {largo + "\r\ny"}, {"a\r\n" + largo + "\r\nb"}};
-    QTest::newRow("bytes of the code page") << QList<Contenido>{{"\x80\x9f\r\n\xff"}, {"\x80\x9e\r\n\xff"}};
-}
-
-void TestBaseConocimiento::findsTheLinesThatChanged()
-{
-    QFETCH(QList<Contenido>, contenidos);
-    for (qsizetype i = 1; i < contenidos.size(); ++i)
-        QVERIFY(CambiaComoUnaVistaNueva(contenidos[i - 1], contenidos[i]));
-    QVERIFY(CompararLineas(contenidos[0], contenidos[0]).iguales);
-}
-
-void TestBaseConocimiento::findsTheLinesThatChangedInRandomEditsOfLineBreaks()
-{
-    // Short contents of few bytes make every kind of line break meet every kind of edit.
-    QRandomGenerator azar(1252);
-    const auto contenidoAlAzar = [&azar] {
-        Contenido partes;
-        for (int p = azar.bounded(4); p >= 0; --p) {
-            QByteArray parte;
-            for (int b = azar.bounded(6); b > 0; --b)
-                parte += "ab\r\n"[azar.bounded(4)];
-            partes << parte;
-        }
-        return partes;
-    };
-    Contenido antes = contenidoAlAzar();
-    for (int i = 0; i < 5000; ++i) {
-        const Contenido ahora = contenidoAlAzar();
-        QVERIFY2(CambiaComoUnaVistaNueva(antes, ahora), (antes.join() + " / " + ahora.join()).toHex(' ').constData());
-        antes = ahora;
+    void objectCountCaptionUsesSignedNumberForm()
+    {
+        // floor(n / 2) + 1, with a blank before a number that is not negative: -1 line gives 0 objects.
+        QStringList cuentas;
+        for (int numLineas : {1, 3, 599, 598, 0, -1, -3, -32768, 32767})
+            cuentas << TextoObjetosContenidos(static_cast<qint16>(numLineas)).section(QStringLiteral("contiene"), 1);
+        QCOMPARE(cuentas, (QStringList{"  1 objetos", "  2 objetos", "  300 objetos", "  300 objetos", "  1 objetos",
+                                       "  0 objetos", " -1 objetos", " -16383 objetos", "  16384 objetos"}));
+        QCOMPARE(TextoObjetosContenidos(3), QStringLiteral("El archivo tvo contiene  2 objetos"));
     }
-}
+
+    void everyByteDecodesAndEncodesBack()
+    {
+        QByteArray todos;
+        for (int b = 0; b < 256; ++b)
+            todos += static_cast<char>(b);
+        const QString texto = DecodificarCp1252(todos);
+        // The euro, the undefined bytes as C1 controls, the ellipsis, the curly quotes, the no-break space.
+        QCOMPARE(texto.size(), 256);
+        QCOMPARE(texto.mid(0x80, 6) + texto.mid(0x8D, 7) + texto.mid(0x9D, 4),
+                 QStringLiteral("€\u0081‚ƒ„…\u008DŽ\u008F\u0090‘’“\u009DžŸ\u00A0"));
+        QByteArray vuelta("prefijo");
+        AnadirCp1252(vuelta, texto);
+        QCOMPARE(vuelta, "prefijo" + todos);
+        // Outside the code page a character becomes '?'; a surrogate pair is one character.
+        QByteArray fuera;
+        AnadirCp1252(fuera, QStringLiteral("xĀy") + QChar(0x80) + QStringLiteral("中😀") + QChar(0xD800) + 'z');
+        QCOMPARE(fuera, QByteArray("x?y????z"));
+    }
+
+    void captionShowsTheFileNameFromTheLast60Characters()
+    {
+        const QString sep = QDir::separator();
+        const QString nombre65 = QString(61, QLatin1Char('n')) + QStringLiteral(".tvo");
+        // A root folder's doubled separator, a separator within the last 60 of 70 characters, a name of 65.
+        const std::pair<QString, QString> rutas[] = {
+            {sep + "opt" + sep + "Nuevo.tvo", "Nuevo.tvo"},
+            {sep + sep + "Nuevo.tvo", "Nuevo.tvo"},
+            {sep + QString(56, QLatin1Char('c')) + sep + "animales.tvo", "animales.tvo"},
+            {sep + "datos" + sep + nombre65, nombre65.right(60)},
+            {"suelto.tvo", "suelto.tvo"}};
+        for (const auto &[ruta, nombre] : rutas)
+            QCOMPARE(NombreArchivoParaTitulo(ruta), nombre);
+    }
+
+    // A view lays out again only the lines that differ; replacing them must give what a new view would show.
+    void findsTheLinesThatChanged_data()
+    {
+        QTest::addColumn<QList<Contenido>>("contenidos");
+        const QByteArray largo(65535, 'x');
+        QTest::newRow("empty and back") << QList<Contenido>{{"a\r\n"}, {}, {"a\r\n"}, {""}};
+        QTest::newRow("same bytes in other pieces") << QList<Contenido>{{"ab\r\n", "cd\r\n"}, {"a", "b\r\ncd", "\r\n"}};
+        QTest::newRow("past a block of comparing")
+            << QList<Contenido>{{largo + "\r\nz"}, {largo + "\r\ny"}, {"a\r\n" + largo + "\r\nb"}};
+        QTest::newRow("bytes of the code page") << QList<Contenido>{{"\x80\x9f\r\n\xff"}, {"\x80\x9e\r\n\xff"}};
+    }
+
+    void findsTheLinesThatChanged()
+    {
+        QFETCH(QList<Contenido>, contenidos);
+        for (qsizetype i = 1; i < contenidos.size(); ++i)
+            QVERIFY(CambiaComoUnaVistaNueva(contenidos[i - 1], contenidos[i]));
+        QVERIFY(CompararLineas(contenidos[0], contenidos[0]).iguales);
+    }
+
+    void findsTheLinesThatChangedInRandomEditsOfLineBreaks()
+    {
+        // Short contents of few bytes make every kind of line break meet every kind of edit.
+        QRandomGenerator azar(1252);
+        const auto contenidoAlAzar = [&azar] {
+            Contenido partes;
+            for (int p = azar.bounded(4); p >= 0; --p) {
+                QByteArray parte;
+                for (int b = azar.bounded(6); b > 0; --b)
+                    parte += "ab\r\n"[azar.bounded(4)];
+                partes << parte;
+            }
+            return partes;
+        };
+        Contenido antes = contenidoAlAzar();
+        for (int i = 0; i < 5000; ++i) {
+            const Contenido ahora = contenidoAlAzar();
+            QVERIFY2(CambiaComoUnaVistaNueva(antes, ahora),
+                     (antes.join() + " / " + ahora.join()).toHex(' ').constData());
+            antes = ahora;
+        }
+    }
+};
 
 QTEST_APPLESS_MAIN(TestBaseConocimiento)
 #include "tst_baseconocimiento.moc"

@@ -33,287 +33,270 @@ QList<int> LeerIgnorandoErrores(BaseConocimiento &base, const QString &ruta)
 class TestFormato : public QObject
 {
     Q_OBJECT
-private slots:
-    void init();
-
-    void writesTheRecordsOfTheFormat_data();
-    void writesTheRecordsOfTheFormat();
-    void cutsLongTextsInTheFileAndInMemory();
-    void anEncoderEncodesEveryEditAndKeepsTheRecordsOfOtherLines();
-    void writesPiecesOfAnySizeAsOneFile();
-    void roundTripsTextsWithCommasLineBreaksAndEveryByte();
-
-    void readsFiles_data();
-    void readsFiles();
-    void retryingAFailedRecordReadsOnFromWhereItStopped_data();
-    void retryingAFailedRecordReadsOnFromWhereItStopped();
-
-    void inputsFoundByFuzzingReadAndWriteBackTheSame_data();
-    void inputsFoundByFuzzingReadAndWriteBackTheSame();
-    void failedWriteLeavesThePreviousFileIntact();
-
 private:
     QString Ruta(const QString &nombre) const { return carpeta->filePath(nombre); }
     std::unique_ptr<QTemporaryDir> carpeta;
-};
 
-void TestFormato::init()
-{
-    carpeta = std::make_unique<QTemporaryDir>();
-    QVERIFY(carpeta->isValid());
-}
-
-void TestFormato::writesTheRecordsOfTheFormat_data()
-{
-    QTest::addColumn<int>("numLineas");
-    QTest::addColumn<QByteArray>("cola");
-    QTest::newRow("the example") << 3
-                                 << QByteArray("0,0,0,\" 3\"\r\n1,2,3,\"Pregunta\"\r\n2,0,0,\"Objeto1\"\r\n"
-                                               "3,0,0,\"Objeto2\"\r\n");
-    QTest::newRow("no lines: no line record") << 0 << QByteArray("0,0,0,\" 0\"\r\n");
-    QTest::newRow("a negative count") << -3 << QByteArray("0,0,0,\"-3\"\r\n");
-}
-
-void TestFormato::writesTheRecordsOfTheFormat()
-{
-    QFETCH(int, numLineas);
-    QFETCH(QByteArray, cola);
-    BaseConocimiento base = BaseDeEjemplo();
-    base.NumLineas = static_cast<qint16>(numLineas);
-    QCOMPARE(EscribirArchivoTvo(base, Ruta("ejemplo.tvo")), Error::Ninguno);
-    QCOMPARE(LeerBytes(Ruta("ejemplo.tvo")), Cabeceras + cola);
-    // A new document, one empty line, is written as the shipped Nuevo.tvo.
-    base = BaseCompleta(1);
-    base.TextoLinea[1].clear();
-    QCOMPARE(CodificarArchivoTvo(base), LeerBytes(QStringLiteral(ELTARVO_NUEVO_TVO)));
-}
-
-void TestFormato::cutsLongTextsInTheFileAndInMemory()
-{
-    BaseConocimiento base = BaseDeEjemplo();
-    const QString largo = QString(32766, QLatin1Char('a')) + QString(40000 - 32766, QLatin1Char('z'));
-    base.TipoObjeto = largo;
-    base.Caracteristicas = largo;
-    base.TextoLinea[2] = largo;
-    // A text above NumLineas is not part of the document and is left alone.
-    base.TextoLinea[4] = largo;
-    QCOMPARE(EscribirArchivoTvo(base, Ruta("largo.tvo")), Error::Ninguno);
-    const QString cortado(32766, QLatin1Char('a'));
-    QCOMPARE((QStringList{base.TipoObjeto, base.Caracteristicas, base.TextoLinea[2], base.TextoLinea[4]}),
-             (QStringList{cortado, cortado, cortado, largo}));
-    const QByteArray bytes = LeerBytes(Ruta("largo.tvo"));
-    QVERIFY(!bytes.contains('z'));
-    QVERIFY(bytes.contains("2,0,0,\"" + cortado.toLatin1() + "\"\r\n3,0,0,"));
-}
-
-void TestFormato::anEncoderEncodesEveryEditAndKeepsTheRecordsOfOtherLines()
-{
-    BaseConocimiento base = BaseCompleta(BaseConocimiento::MaxLineas);
-    CodificadorTvo codificador;
-    const QList<QByteArray> primeros = codificador.Codificar(base);
-    // Each edit as the window makes them: in place, by assignment, of the links, of the count.
-    const std::vector<std::function<void(BaseConocimiento &)>> ediciones = {
-        [](BaseConocimiento &b) { b.TextoLinea[7][0] = QLatin1Char('X'); },
-        [](BaseConocimiento &b) { b.TextoLinea[8] = b.TextoLinea[9]; },
-        [](BaseConocimiento &b) { b.ValorSi[10] = 4; },
-        [](BaseConocimiento &b) { b.ValorNo[10] = -1; },
-        [](BaseConocimiento &b) { b.TextoLinea[11] = QString(40000, QLatin1Char('a')); },
-        [](BaseConocimiento &b) { b.TextoLinea[12].clear(); },
-        [](BaseConocimiento &b) { b.NumLineas = 20; },
-        [](BaseConocimiento &b) { b.TextoLinea[300] = QStringLiteral("fuera"); },
-        [](BaseConocimiento &b) { b.NumLineas = BaseConocimiento::MaxLineas; },
-        [](BaseConocimiento &b) { b.TipoObjeto = QStringLiteral("otro"); },
-    };
-    QCOMPARE(primeros.size(), 602);
-    for (size_t i = 0; i < ediciones.size(); ++i) {
-        ediciones[i](base);
-        const QList<QByteArray> registros = codificador.Codificar(base);
-        BaseConocimiento copia = base;
-        QCOMPARE(registros.join(), CodificarArchivoTvo(copia));
-        // Line 5 is never edited: its record is the one encoded first, not a new copy.
-        QCOMPARE(registros[3 + 4].constData(), primeros[3 + 4].constData());
+private slots:
+    void init()
+    {
+        carpeta = std::make_unique<QTemporaryDir>();
+        QVERIFY(carpeta->isValid());
     }
-}
 
-void TestFormato::writesPiecesOfAnySizeAsOneFile()
-{
-    const QList<QByteArray> partes = {
-        "", "a", QByteArray(1 << 20, 'b'), "c", QByteArray((1 << 20) + 1, 'd'), QByteArray((1 << 20) - 1, 'e'),
-        "", "f"};
-    QCOMPARE(GuardarBytes(partes, Ruta("partes.tvo")), Error::Ninguno);
-    QCOMPARE(LeerBytes(Ruta("partes.tvo")), partes.join());
-}
-
-void TestFormato::roundTripsTextsWithCommasLineBreaksAndEveryByte()
-{
-    QByteArray todosMenosComilla;
-    for (int b = 0; b < 256; ++b)
-        todosMenosComilla += b == '"' ? QByteArray() : QByteArray(1, static_cast<char>(b));
-    BaseConocimiento base = BaseDeEjemplo();
-    base.TipoObjeto = QStringLiteral("  blancos, comas,\r\ny saltos  ");
-    base.Caracteristicas = QString();
-    base.TextoLinea[1] = DecodificarCp1252(todosMenosComilla);
-    // A double quote is written as it stands; on reading the text ends at it, and the rest of its line is lost.
-    base.TextoLinea[2] = QStringLiteral("dice \"hola\" y sigue");
-    base.ValorSi[3] = -32768;
-    base.ValorNo[3] = 32767;
-    QCOMPARE(EscribirArchivoTvo(base, Ruta("ida.tvo")), Error::Ninguno);
-    QVERIFY(LeerBytes(Ruta("ida.tvo")).contains("2,0,0,\"dice \"hola\" y sigue\"\r\n3,"));
-    BaseConocimiento leida;
-    QCOMPARE(LeerIgnorandoErrores(leida, Ruta("ida.tvo")), QList<int>());
-    QCOMPARE((QStringList{leida.TipoObjeto, leida.Caracteristicas, leida.TextoLinea[1], leida.TextoLinea[2]}),
-             (QStringList{base.TipoObjeto, "", base.TextoLinea[1], "dice "}));
-    QCOMPARE((QList<int>{leida.NumLineas, leida.ValorSi[3], leida.ValorNo[3]}), (QList<int>{3, -32768, 32767}));
-}
-
-void TestFormato::readsFiles_data()
-{
-    // What is read: "errors | NumLineas | texts of lines 1 to 3 | links of line 1"; \0 stands for a NUL.
-    QTest::addColumn<QByteArray>("contenido");
-    QTest::addColumn<QString>("leido");
-    const QByteArray tres = "1,2,3,\"uno\"\r\n2,0,0,\"dos\"\r\n3,0,0,\"tres\"\r\n";
-    const auto fila = [](const char *nombre, const QByteArray &contenido, const char *leido) {
-        QTest::newRow(nombre) << contenido << QString::fromUtf8(leido);
-    };
-    fila("count 5 with 3 records: 62 for lines 4 and 5", Cabeceras + "0,0,0,\" 5\"\r\n" + tres,
-         "62 62 | 5 | uno/dos/tres | 2 3");
-    fila("count 2.5 rounds to 2", Cabeceras + "0,0,0,\" 2.5\"\r\n" + tres, " | 2 | uno/dos/ | 2 3");
-    fila("count 3.5 rounds to 4", Cabeceras + "0,0,0,\" 3.5\"\r\n" + tres, "62 | 4 | uno/dos/tres | 2 3");
-    fila("count 0 reads no line", Cabeceras + "0,0,0,\" 0\"\r\n" + tres, " | 0 | // | 0 0");
-    fila("a negative count reads no line", Cabeceras + "0,0,0,\"-4\"\r\n" + tres, " | -4 | // | 0 0");
-    fila("a count without a number is 0", Cabeceras + "0,0,0,\"tres\"\r\n" + tres, " | 0 | // | 0 0");
-    fila("a count with an exponent", Cabeceras + "0,0,0,\"3e0 lineas\"\r\n" + tres, " | 3 | uno/dos/tres | 2 3");
-    fila("count 40000 overflows: 6, then no line", Cabeceras + "0,0,0,\" 40000\"\r\n" + tres, "6 | 0 | // | 0 0");
-    fila("blanks before fields",
-         Cabeceras + "  0, 0,\t0,  \" 3\"\r\n 1,  2 ,3 , \"uno\"\r\n2,0,0,\"dos\"\r\n3,0,0,\"tres\"\r\n",
-         " | 3 | uno/dos/tres | 2 3");
-    fila("records split across lines",
-         Cabeceras + "0,0,0,\" 3\"\r\n1\r\n2\r\n3,\r\n\"uno\"\r\n2,0,0,\"dos\"\n3,0,0,\"tres\"",
-         " | 3 | uno/dos/tres | 2 3");
-    fila("records numbered 5, 9, 7 are lines 1, 2, 3",
-         Cabeceras + "0,0,0,\" 3\"\r\n5,2,3,\"uno\"\r\n9,0,0,\"dos\"\r\n7,0,0,\"tres\"\r\n",
-         " | 3 | uno/dos/tres | 2 3");
-    fila("number fields without a number are 0", Cabeceras + "0,0,0,\" 1\"\r\nuno,si,,\"uno\"\r\n",
-         " | 1 | uno// | 0 0");
-    fila("quoted and rounded number fields", Cabeceras + "0,0,0,\" 1\"\r\n1,\"7\",2.5,\"uno\"\r\n",
-         " | 1 | uno// | 7 2");
-    // The failed record stays empty, and the next one is read from the field after the failed one.
-    fila("a link above 16 bits is 6 and the line stays empty",
-         Cabeceras + "0,0,0,\" 2\"\r\n1,40000,3,\"uno\"\r\n2,0,0,\"dos\"\r\n", "6 | 2 | /0/ | 0 0");
-    // The next save would otherwise write a quote inside a quoted text.
-    fila("a quote in a text without quotes becomes an apostrophe",
-         Cabeceras + "0,0,0,\" 1\"\r\n1,0,0,dice \"hola\"\r\n", " | 1 | dice 'hola'// | 0 0");
-    fila("a text without quotes runs to the comma", Cabeceras + "0,0,0,\" 1\"\r\n1,0,0,sin comillas,resto\r\n",
-         " | 1 | sin comillas// | 0 0");
-    fila("an unclosed quote runs to the end of the file", Cabeceras + "0,0,0,\" 1\"\r\n1,0,0,\"sin fin, ni comilla\r\n",
-         " | 1 | sin fin, ni comilla\r\n// | 0 0");
-    fila("an unclosed text swallows the next record", Cabeceras + "0,0,0,\" 2\"\r\n1,0,0,\"abierto,\r\n2,0,0,\"dos\r\n",
-         "62 | 2 | abierto,\r\n2,0,0,// | 0 0");
-    fila("NUL bytes are characters", Cabeceras + QByteArray("0,0,0,\" 1\"\r\n1,0,0,\"a\0b\"\r\n", 25),
-         " | 1 | a\\0b// | 0 0");
-    fila("an empty file", QByteArray(), "62 62 62 | 0 | // | 0 0");
-    fila("no final line end", Cabeceras + "0,0,0,\" 1\"\r\n1,0,0,\"uno\"", " | 1 | uno// | 0 0");
-}
-
-void TestFormato::readsFiles()
-{
-    QFETCH(QByteArray, contenido);
-    QFETCH(QString, leido);
-    EscribirBytes(Ruta("prueba.tvo"), contenido);
-    BaseConocimiento base;
-    QStringList errores;
-    for (int error : LeerIgnorandoErrores(base, Ruta("prueba.tvo")))
-        errores << QString::number(error);
-    const QString textos = QStringList{base.TextoLinea[1], base.TextoLinea[2], base.TextoLinea[3]}.join('/');
-    QCOMPARE(QStringLiteral("%1 | %2 | %3 | %4 %5")
-                 .arg(errores.join(' '))
-                 .arg(base.NumLineas)
-                 .arg(textos)
-                 .arg(base.ValorSi[1])
-                 .arg(base.ValorNo[1]),
-             leido.replace(QStringLiteral("\\0"), QString(QChar(0))));
-}
-
-void TestFormato::retryingAFailedRecordReadsOnFromWhereItStopped_data()
-{
-    QTest::addColumn<QByteArray>("contenido");
-    // The error of each step, "o" before one that skips the failed record first; "sigue" or "fin" as the reading
-    // goes on or is over.
-    QTest::addColumn<QString>("pasos");
-    // The failed field is gone: line 1 is then read from "0,\"uno\"" and runs out of fields.
-    QTest::newRow("a link above 16 bits") << Cabeceras + "0,0,0,\" 2\"\r\n1,99999,0,\"uno\"\r\n"
-                                          << "0 0 0 0 6 62 62 sigue o62 o0 fin";
-    // 700 records promised and present: retrying the 600th never reaches past the arrays, and skipping it ends
-    // the reading.
-    QTest::newRow("the 600th record") << Cabeceras + "0,0,0,\" 700\"\r\n" + QByteArray("1,0,0,\"x\"\r\n").repeated(700)
-                                      << QStringLiteral("0 ").repeated(4 + 599) + "9 9 sigue o0 fin";
-}
-
-void TestFormato::retryingAFailedRecordReadsOnFromWhereItStopped()
-{
-    QFETCH(QByteArray, contenido);
-    QFETCH(QString, pasos);
-    EscribirBytes(Ruta("pasos.tvo"), contenido);
-    BaseConocimiento base;
-    LectorTvo lector(base, Ruta("pasos.tvo"));
-    QStringList hechos;
-    for (const QString &paso : pasos.split(' ')) {
-        const bool omite = paso.startsWith('o');
-        if (omite)
-            lector.OmitirPaso();
-        const QString resto = paso.mid(omite ? 1 : 0);
-        hechos << (omite ? "o" : "") + (resto == "fin" || resto == "sigue"
-                                            ? QString(lector.Terminado() ? "fin" : "sigue")
-                                            : QString::number(lector.EjecutarPaso()));
+    void writesTheRecordsOfTheFormat_data()
+    {
+        QTest::addColumn<int>("numLineas");
+        QTest::addColumn<QByteArray>("cola");
+        QTest::newRow("the example") << 3
+                                     << QByteArray("0,0,0,\" 3\"\r\n1,2,3,\"Pregunta\"\r\n2,0,0,\"Objeto1\"\r\n"
+                                                   "3,0,0,\"Objeto2\"\r\n");
+        QTest::newRow("no lines: no line record") << 0 << QByteArray("0,0,0,\" 0\"\r\n");
+        QTest::newRow("a negative count") << -3 << QByteArray("0,0,0,\"-3\"\r\n");
     }
-    QCOMPARE(hechos.join(' '), pasos);
-}
 
-void TestFormato::inputsFoundByFuzzingReadAndWriteBackTheSame_data()
-{
-    QTest::addColumn<QString>("ruta");
-    const QDir carpeta(QStringLiteral(ELTARVO_DATOS_PRUEBA "/fuzz"));
-    for (const QString &nombre : carpeta.entryList({QStringLiteral("tvo-*")}, QDir::Files))
-        QTest::newRow(qPrintable(nombre)) << carpeta.filePath(nombre);
-}
+    void writesTheRecordsOfTheFormat()
+    {
+        QFETCH(int, numLineas);
+        QFETCH(QByteArray, cola);
+        BaseConocimiento base = BaseDeEjemplo();
+        base.NumLineas = static_cast<qint16>(numLineas);
+        QCOMPARE(EscribirArchivoTvo(base, Ruta("ejemplo.tvo")), Error::Ninguno);
+        QCOMPARE(LeerBytes(Ruta("ejemplo.tvo")), Cabeceras + cola);
+        // A new document, one empty line, is written as the shipped Nuevo.tvo.
+        base = BaseCompleta(1);
+        base.TextoLinea[1].clear();
+        QCOMPARE(CodificarArchivoTvo(base), LeerBytes(QStringLiteral(ELTARVO_NUEVO_TVO)));
+    }
 
-void TestFormato::inputsFoundByFuzzingReadAndWriteBackTheSame()
-{
-    QFETCH(QString, ruta);
-    BaseConocimiento base;
-    LeerIgnorandoErrores(base, ruta);
-    QVERIFY(base.NumLineas <= BaseConocimiento::MaxLineas);
-    QCOMPARE(EscribirArchivoTvo(base, Ruta("vuelta.tvo")), Error::Ninguno);
-    BaseConocimiento releida;
-    QCOMPARE(LeerIgnorandoErrores(releida, Ruta("vuelta.tvo")), QList<int>());
-    QVERIFY(releida.TipoObjeto == base.TipoObjeto && releida.Caracteristicas == base.Caracteristicas &&
-            releida.NumLineas == base.NumLineas && releida.TextoLinea == base.TextoLinea &&
-            releida.ValorSi == base.ValorSi && releida.ValorNo == base.ValorNo);
-}
+    void cutsLongTextsInTheFileAndInMemory()
+    {
+        BaseConocimiento base = BaseDeEjemplo();
+        const QString largo = QString(32766, QLatin1Char('a')) + QString(40000 - 32766, QLatin1Char('z'));
+        base.TipoObjeto = largo;
+        base.Caracteristicas = largo;
+        base.TextoLinea[2] = largo;
+        // A text above NumLineas is not part of the document and is left alone.
+        base.TextoLinea[4] = largo;
+        QCOMPARE(EscribirArchivoTvo(base, Ruta("largo.tvo")), Error::Ninguno);
+        const QString cortado(32766, QLatin1Char('a'));
+        QCOMPARE((QStringList{base.TipoObjeto, base.Caracteristicas, base.TextoLinea[2], base.TextoLinea[4]}),
+                 (QStringList{cortado, cortado, cortado, largo}));
+        const QByteArray bytes = LeerBytes(Ruta("largo.tvo"));
+        QVERIFY(!bytes.contains('z'));
+        QVERIFY(bytes.contains("2,0,0,\"" + cortado.toLatin1() + "\"\r\n3,0,0,"));
+    }
 
-void TestFormato::failedWriteLeavesThePreviousFileIntact()
-{
+    void anEncoderEncodesEveryEditAndKeepsTheRecordsOfOtherLines()
+    {
+        BaseConocimiento base = BaseCompleta(BaseConocimiento::MaxLineas);
+        CodificadorTvo codificador;
+        const QList<QByteArray> primeros = codificador.Codificar(base);
+        // Each edit as the window makes them: in place, by assignment, of the links, of the count.
+        const std::vector<std::function<void(BaseConocimiento &)>> ediciones = {
+            [](BaseConocimiento &b) { b.TextoLinea[7][0] = QLatin1Char('X'); },
+            [](BaseConocimiento &b) { b.TextoLinea[8] = b.TextoLinea[9]; },
+            [](BaseConocimiento &b) { b.ValorSi[10] = 4; },
+            [](BaseConocimiento &b) { b.ValorNo[10] = -1; },
+            [](BaseConocimiento &b) { b.TextoLinea[11] = QString(40000, QLatin1Char('a')); },
+            [](BaseConocimiento &b) { b.TextoLinea[12].clear(); },
+            [](BaseConocimiento &b) { b.NumLineas = 20; },
+            [](BaseConocimiento &b) { b.TextoLinea[300] = QStringLiteral("fuera"); },
+            [](BaseConocimiento &b) { b.NumLineas = BaseConocimiento::MaxLineas; },
+            [](BaseConocimiento &b) { b.TipoObjeto = QStringLiteral("otro"); },
+        };
+        QCOMPARE(primeros.size(), 602);
+        for (size_t i = 0; i < ediciones.size(); ++i) {
+            ediciones[i](base);
+            const QList<QByteArray> registros = codificador.Codificar(base);
+            BaseConocimiento copia = base;
+            QCOMPARE(registros.join(), CodificarArchivoTvo(copia));
+            // Line 5 is never edited: its record is the one encoded first, not a new copy.
+            QCOMPARE(registros[3 + 4].constData(), primeros[3 + 4].constData());
+        }
+    }
+
+    void writesPiecesOfAnySizeAsOneFile()
+    {
+        const QList<QByteArray> partes = {
+            "", "a", QByteArray(1 << 20, 'b'), "c", QByteArray((1 << 20) + 1, 'd'), QByteArray((1 << 20) - 1, 'e'),
+            "", "f"};
+        QCOMPARE(GuardarBytes(partes, Ruta("partes.tvo")), Error::Ninguno);
+        QCOMPARE(LeerBytes(Ruta("partes.tvo")), partes.join());
+    }
+
+    void roundTripsTextsWithCommasLineBreaksAndEveryByte()
+    {
+        QByteArray todosMenosComilla;
+        for (int b = 0; b < 256; ++b)
+            todosMenosComilla += b == '"' ? QByteArray() : QByteArray(1, static_cast<char>(b));
+        BaseConocimiento base = BaseDeEjemplo();
+        base.TipoObjeto = QStringLiteral("  blancos, comas,\r\ny saltos  ");
+        base.Caracteristicas = QString();
+        base.TextoLinea[1] = DecodificarCp1252(todosMenosComilla);
+        // A double quote is written as it stands; on reading the text ends at it, and the rest of its line is lost.
+        base.TextoLinea[2] = QStringLiteral("dice \"hola\" y sigue");
+        base.ValorSi[3] = -32768;
+        base.ValorNo[3] = 32767;
+        QCOMPARE(EscribirArchivoTvo(base, Ruta("ida.tvo")), Error::Ninguno);
+        QVERIFY(LeerBytes(Ruta("ida.tvo")).contains("2,0,0,\"dice \"hola\" y sigue\"\r\n3,"));
+        BaseConocimiento leida;
+        QCOMPARE(LeerIgnorandoErrores(leida, Ruta("ida.tvo")), QList<int>());
+        QCOMPARE((QStringList{leida.TipoObjeto, leida.Caracteristicas, leida.TextoLinea[1], leida.TextoLinea[2]}),
+                 (QStringList{base.TipoObjeto, "", base.TextoLinea[1], "dice "}));
+        QCOMPARE((QList<int>{leida.NumLineas, leida.ValorSi[3], leida.ValorNo[3]}), (QList<int>{3, -32768, 32767}));
+    }
+
+    void readsFiles_data()
+    {
+        // What is read: "errors | NumLineas | texts of lines 1 to 3 | links of line 1"; \0 stands for a NUL.
+        QTest::addColumn<QByteArray>("contenido");
+        QTest::addColumn<QString>("leido");
+        const QByteArray tres = "1,2,3,\"uno\"\r\n2,0,0,\"dos\"\r\n3,0,0,\"tres\"\r\n";
+        const auto fila = [](const char *nombre, const QByteArray &contenido, const char *leido) {
+            QTest::newRow(nombre) << contenido << QString::fromUtf8(leido);
+        };
+        fila("count 5 with 3 records: 62 for lines 4 and 5", Cabeceras + "0,0,0,\" 5\"\r\n" + tres,
+             "62 62 | 5 | uno/dos/tres | 2 3");
+        fila("count 2.5 rounds to 2", Cabeceras + "0,0,0,\" 2.5\"\r\n" + tres, " | 2 | uno/dos/ | 2 3");
+        fila("count 3.5 rounds to 4", Cabeceras + "0,0,0,\" 3.5\"\r\n" + tres, "62 | 4 | uno/dos/tres | 2 3");
+        fila("count 0 reads no line", Cabeceras + "0,0,0,\" 0\"\r\n" + tres, " | 0 | // | 0 0");
+        fila("a negative count reads no line", Cabeceras + "0,0,0,\"-4\"\r\n" + tres, " | -4 | // | 0 0");
+        fila("a count without a number is 0", Cabeceras + "0,0,0,\"tres\"\r\n" + tres, " | 0 | // | 0 0");
+        fila("a count with an exponent", Cabeceras + "0,0,0,\"3e0 lineas\"\r\n" + tres, " | 3 | uno/dos/tres | 2 3");
+        fila("count 40000 overflows: 6, then no line", Cabeceras + "0,0,0,\" 40000\"\r\n" + tres, "6 | 0 | // | 0 0");
+        fila("blanks before fields",
+             Cabeceras + "  0, 0,\t0,  \" 3\"\r\n 1,  2 ,3 , \"uno\"\r\n2,0,0,\"dos\"\r\n3,0,0,\"tres\"\r\n",
+             " | 3 | uno/dos/tres | 2 3");
+        fila("records split across lines",
+             Cabeceras + "0,0,0,\" 3\"\r\n1\r\n2\r\n3,\r\n\"uno\"\r\n2,0,0,\"dos\"\n3,0,0,\"tres\"",
+             " | 3 | uno/dos/tres | 2 3");
+        fila("records numbered 5, 9, 7 are lines 1, 2, 3",
+             Cabeceras + "0,0,0,\" 3\"\r\n5,2,3,\"uno\"\r\n9,0,0,\"dos\"\r\n7,0,0,\"tres\"\r\n",
+             " | 3 | uno/dos/tres | 2 3");
+        fila("number fields without a number are 0", Cabeceras + "0,0,0,\" 1\"\r\nuno,si,,\"uno\"\r\n",
+             " | 1 | uno// | 0 0");
+        fila("quoted and rounded number fields", Cabeceras + "0,0,0,\" 1\"\r\n1,\"7\",2.5,\"uno\"\r\n",
+             " | 1 | uno// | 7 2");
+        // The failed record stays empty, and the next one is read from the field after the failed one.
+        fila("a link above 16 bits is 6 and the line stays empty",
+             Cabeceras + "0,0,0,\" 2\"\r\n1,40000,3,\"uno\"\r\n2,0,0,\"dos\"\r\n", "6 | 2 | /0/ | 0 0");
+        // The next save would otherwise write a quote inside a quoted text.
+        fila("a quote in a text without quotes becomes an apostrophe",
+             Cabeceras + "0,0,0,\" 1\"\r\n1,0,0,dice \"hola\"\r\n", " | 1 | dice 'hola'// | 0 0");
+        fila("a text without quotes runs to the comma", Cabeceras + "0,0,0,\" 1\"\r\n1,0,0,sin comillas,resto\r\n",
+             " | 1 | sin comillas// | 0 0");
+        fila("an unclosed quote runs to the end of the file",
+             Cabeceras + "0,0,0,\" 1\"\r\n1,0,0,\"sin fin, ni comilla\r\n", " | 1 | sin fin, ni comilla\r\n// | 0 0");
+        fila("an unclosed text swallows the next record",
+             Cabeceras + "0,0,0,\" 2\"\r\n1,0,0,\"abierto,\r\n2,0,0,\"dos\r\n", "62 | 2 | abierto,\r\n2,0,0,// | 0 0");
+        fila("NUL bytes are characters", Cabeceras + QByteArray("0,0,0,\" 1\"\r\n1,0,0,\"a\0b\"\r\n", 25),
+             " | 1 | a\\0b// | 0 0");
+        fila("an empty file", QByteArray(), "62 62 62 | 0 | // | 0 0");
+        fila("no final line end", Cabeceras + "0,0,0,\" 1\"\r\n1,0,0,\"uno\"", " | 1 | uno// | 0 0");
+    }
+
+    void readsFiles()
+    {
+        QFETCH(QByteArray, contenido);
+        QFETCH(QString, leido);
+        EscribirBytes(Ruta("prueba.tvo"), contenido);
+        BaseConocimiento base;
+        QStringList errores;
+        for (int error : LeerIgnorandoErrores(base, Ruta("prueba.tvo")))
+            errores << QString::number(error);
+        const QString textos = QStringList{base.TextoLinea[1], base.TextoLinea[2], base.TextoLinea[3]}.join('/');
+        QCOMPARE(QStringLiteral("%1 | %2 | %3 | %4 %5")
+                     .arg(errores.join(' '))
+                     .arg(base.NumLineas)
+                     .arg(textos)
+                     .arg(base.ValorSi[1])
+                     .arg(base.ValorNo[1]),
+                 leido.replace(QStringLiteral("\\0"), QString(QChar(0))));
+    }
+
+    void retryingAFailedRecordReadsOnFromWhereItStopped_data()
+    {
+        QTest::addColumn<QByteArray>("contenido");
+        // The error of each step, "o" before one that skips the failed record first; "sigue" or "fin" as the reading
+        // goes on or is over.
+        QTest::addColumn<QString>("pasos");
+        // The failed field is gone: line 1 is then read from "0,\"uno\"" and runs out of fields.
+        QTest::newRow("a link above 16 bits") << Cabeceras + "0,0,0,\" 2\"\r\n1,99999,0,\"uno\"\r\n"
+                                              << "0 0 0 0 6 62 62 sigue o62 o0 fin";
+        // 700 records promised and present: retrying the 600th never reaches past the arrays, and skipping it ends
+        // the reading.
+        QTest::newRow("the 600th record")
+            << Cabeceras + "0,0,0,\" 700\"\r\n" + QByteArray("1,0,0,\"x\"\r\n").repeated(700)
+            << QStringLiteral("0 ").repeated(4 + 599) + "9 9 sigue o0 fin";
+    }
+
+    void retryingAFailedRecordReadsOnFromWhereItStopped()
+    {
+        QFETCH(QByteArray, contenido);
+        QFETCH(QString, pasos);
+        EscribirBytes(Ruta("pasos.tvo"), contenido);
+        BaseConocimiento base;
+        LectorTvo lector(base, Ruta("pasos.tvo"));
+        QStringList hechos;
+        for (const QString &paso : pasos.split(' ')) {
+            const bool omite = paso.startsWith('o');
+            if (omite)
+                lector.OmitirPaso();
+            const QString resto = paso.mid(omite ? 1 : 0);
+            hechos << (omite ? "o" : "") + (resto == "fin" || resto == "sigue"
+                                                ? QString(lector.Terminado() ? "fin" : "sigue")
+                                                : QString::number(lector.EjecutarPaso()));
+        }
+        QCOMPARE(hechos.join(' '), pasos);
+    }
+
+    void inputsFoundByFuzzingReadAndWriteBackTheSame_data()
+    {
+        QTest::addColumn<QString>("ruta");
+        const QDir carpeta(QStringLiteral(ELTARVO_DATOS_PRUEBA "/fuzz"));
+        for (const QString &nombre : carpeta.entryList({QStringLiteral("tvo-*")}, QDir::Files))
+            QTest::newRow(qPrintable(nombre)) << carpeta.filePath(nombre);
+    }
+
+    void inputsFoundByFuzzingReadAndWriteBackTheSame()
+    {
+        QFETCH(QString, ruta);
+        BaseConocimiento base;
+        LeerIgnorandoErrores(base, ruta);
+        QVERIFY(base.NumLineas <= BaseConocimiento::MaxLineas);
+        QCOMPARE(EscribirArchivoTvo(base, Ruta("vuelta.tvo")), Error::Ninguno);
+        BaseConocimiento releida;
+        QCOMPARE(LeerIgnorandoErrores(releida, Ruta("vuelta.tvo")), QList<int>());
+        QVERIFY(releida.TipoObjeto == base.TipoObjeto && releida.Caracteristicas == base.Caracteristicas &&
+                releida.NumLineas == base.NumLineas && releida.TextoLinea == base.TextoLinea &&
+                releida.ValorSi == base.ValorSi && releida.ValorNo == base.ValorNo);
+    }
+
+    void failedWriteLeavesThePreviousFileIntact()
+    {
 #ifdef Q_OS_UNIX
-    // A file-size limit makes the write itself fail part-way, as a full disk does.
-    EscribirBytes(Ruta("previo.tvo"), "contenido previo");
-    BaseConocimiento base = BaseCompleta(BaseConocimiento::MaxLineas);
-    rlimit anterior{};
-    QVERIFY(getrlimit(RLIMIT_FSIZE, &anterior) == 0);
-    const auto senal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limite = anterior;
-    limite.rlim_cur = 4096;
-    QVERIFY(setrlimit(RLIMIT_FSIZE, &limite) == 0);
-    const int error = EscribirArchivoTvo(base, Ruta("previo.tvo"));
-    setrlimit(RLIMIT_FSIZE, &anterior);
-    std::signal(SIGXFSZ, senal);
+        // A file-size limit makes the write itself fail part-way, as a full disk does.
+        EscribirBytes(Ruta("previo.tvo"), "contenido previo");
+        BaseConocimiento base = BaseCompleta(BaseConocimiento::MaxLineas);
+        rlimit anterior{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &anterior) == 0);
+        const auto senal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limite = anterior;
+        limite.rlim_cur = 4096;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &limite) == 0);
+        const int error = EscribirArchivoTvo(base, Ruta("previo.tvo"));
+        setrlimit(RLIMIT_FSIZE, &anterior);
+        std::signal(SIGXFSZ, senal);
 
-    QCOMPARE(error, int(Error::DiscoLleno));
-    QCOMPARE(LeerBytes(Ruta("previo.tvo")), QByteArray("contenido previo"));
-    QCOMPARE(QDir(carpeta->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"previo.tvo"});
+        QCOMPARE(error, int(Error::DiscoLleno));
+        QCOMPARE(LeerBytes(Ruta("previo.tvo")), QByteArray("contenido previo"));
+        QCOMPARE(QDir(carpeta->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"previo.tvo"});
 #else
-    QSKIP("needs a file-size limit");
+        QSKIP("needs a file-size limit");
 #endif
-}
+    }
+};
 
 QTEST_GUILESS_MAIN(TestFormato)
 #include "tst_formato.moc"

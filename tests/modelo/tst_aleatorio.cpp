@@ -9,75 +9,73 @@ class TestAleatorio : public PruebaDeModelo
 {
     Q_OBJECT
 private slots:
-    void thousandsOfRandomOperationsKeepTheBaseSound();
-};
-
-// Answers, learning with random texts, browsing, edits, new, open and save with random answers, over files the
-// program wrote and broken ones; after every operation the base must still be one that can be used and saved.
-void TestAleatorio::thousandsOfRandomOperationsKeepTheBaseSound()
-{
-    QRandomGenerator azar(1252);
-    QStringList archivos = {Ruta("a.tvo"), Ruta("b.tvo"), Ruta("falta/c.tvo")};
-    const QDir hostiles(QStringLiteral(ELTARVO_DATOS_PRUEBA "/hostiles"));
-    for (const QString &nombre : hostiles.entryList(QDir::Files)) {
-        QVERIFY(QFile::copy(hostiles.filePath(nombre), Ruta(nombre)));
-        archivos << Ruta(nombre);
-    }
-    // A user who answers every question and dialog at random, Retry only now and then, as a user gives up.
-    using R = Plataforma::Respuesta;
-    guion->responder = [&azar](Plataforma::Botones botones) {
-        const QList<QList<R>> respuestas = {
-            {R::Aceptar}, {R::Si, R::No}, {R::Si, R::No, R::Cancelar}, {R::Omitir, R::Omitir, R::Reintentar}};
-        const QList<R> &posibles = respuestas[int(botones)];
-        return posibles[azar.bounded(posibles.size())];
-    };
-    guion->elegir = [&] {
-        const qsizetype i = azar.bounded(archivos.size() + 1);
-        return i == archivos.size() ? std::nullopt : std::optional<QString>(archivos[i]);
-    };
-    const QString letras = QStringLiteral("ab ñ¿?\"\r\n\u00A0€");
-    // The commands and the browser's arrows, Si and No twice as often; then typing, editing, leaving a box and
-    // typing a line number.
-    const QStringList ordenes = {"jugar",     "si",     "si",    "no",    "no",      "parar",
-                                 "guardar",   "como",   "abrir", "nuevo", "primera", "anterior",
-                                 "siguiente", "ultima", "",      "",      "",        ""};
-    for (int i = 0; i < 20000; ++i) {
-        const Caja caja = Caja(azar.bounded(5));
-        const bool guardaria = ElJuego().FaseActual() == Fase::FueraDeJuego && !modelo->Doc().EsArchivoNuevo;
-        const int operacion = azar.bounded(ordenes.size());
-        QString texto;
-        for (int n = azar.bounded(12); n > 0; --n)
-            texto += letras[azar.bounded(letras.size())];
-        int codigo = texto.isEmpty() ? 'a' : texto[0].unicode();
-        if (!ordenes[operacion].isEmpty())
-            Pasos(ordenes[operacion]);
-        else if (operacion == ordenes.size() - 4)
-            Cajas().Tecla(caja, codigo), Cajas().TextoEditado(caja, Cajas().Texto(caja) + QChar(codigo));
-        else if (operacion == ordenes.size() - 3)
-            Cajas().TextoEditado(caja, azar.bounded(50) ? texto : QString(32800, QLatin1Char('x')));
-        else if (operacion == ordenes.size() - 2)
-            Cajas().Salir(caja);
-        else
-            Pasos(QStringLiteral("reg=%1").arg(azar.bounded(-5, 605)));
-        const BaseConocimiento &base = Base();
-        QVERIFY(BaseConocimiento::LineaUsable(ElJuego().LineaActual()) &&
-                base.NumLineas <= BaseConocimiento::MaxLineas && !guion->terminado);
-        // A new document grows by two lines a step.
-        QVERIFY(!modelo->Doc().EsArchivoNuevo || base.NumLineas % 2 == 1);
-        for (const QString &guardado : base.TextoLinea)
-            QVERIFY(!guardado.contains(QLatin1Char('"')));
-        QVERIFY(!base.TipoObjeto.contains(QLatin1Char('"')) && !base.Caracteristicas.contains(QLatin1Char('"')));
-        // A save that succeeded wrote the base as it stands, and it reads back the same.
-        if (ordenes[operacion] == "guardar" && guardaria && !modelo->Doc().Modificado &&
-            QFile::exists(modelo->Doc().RutaArch)) {
-            BaseConocimiento leida;
-            LectorTvo(leida, modelo->Doc().RutaArch).LeerIgnorandoErrores();
-            QVERIFY(leida.NumLineas == base.NumLineas && leida.TipoObjeto == base.TipoObjeto &&
-                    leida.Caracteristicas == base.Caracteristicas && leida.TextoLinea == base.TextoLinea &&
-                    leida.ValorSi == base.ValorSi && leida.ValorNo == base.ValorNo);
+    // Answers, learning with random texts, browsing, edits, new, open and save with random answers, over files the
+    // program wrote and broken ones; after every operation the base must still be one that can be used and saved.
+    void thousandsOfRandomOperationsKeepTheBaseSound()
+    {
+        QRandomGenerator azar(1252);
+        QStringList archivos = {Ruta("a.tvo"), Ruta("b.tvo"), Ruta("falta/c.tvo")};
+        const QDir hostiles(QStringLiteral(ELTARVO_DATOS_PRUEBA "/hostiles"));
+        for (const QString &nombre : hostiles.entryList(QDir::Files)) {
+            QVERIFY(QFile::copy(hostiles.filePath(nombre), Ruta(nombre)));
+            archivos << Ruta(nombre);
+        }
+        // A user who answers every question and dialog at random, Retry only now and then, as a user gives up.
+        using R = Plataforma::Respuesta;
+        guion->responder = [&azar](Plataforma::Botones botones) {
+            const QList<QList<R>> respuestas = {
+                {R::Aceptar}, {R::Si, R::No}, {R::Si, R::No, R::Cancelar}, {R::Omitir, R::Omitir, R::Reintentar}};
+            const QList<R> &posibles = respuestas[int(botones)];
+            return posibles[azar.bounded(posibles.size())];
+        };
+        guion->elegir = [&] {
+            const qsizetype i = azar.bounded(archivos.size() + 1);
+            return i == archivos.size() ? std::nullopt : std::optional<QString>(archivos[i]);
+        };
+        const QString letras = QStringLiteral("ab ñ¿?\"\r\n\u00A0€");
+        // The commands and the browser's arrows, Si and No twice as often; then typing, editing, leaving a box and
+        // typing a line number.
+        const QStringList ordenes = {"jugar",     "si",     "si",    "no",    "no",      "parar",
+                                     "guardar",   "como",   "abrir", "nuevo", "primera", "anterior",
+                                     "siguiente", "ultima", "",      "",      "",        ""};
+        for (int i = 0; i < 20000; ++i) {
+            const Caja caja = Caja(azar.bounded(5));
+            const bool guardaria = ElJuego().FaseActual() == Fase::FueraDeJuego && !modelo->Doc().EsArchivoNuevo;
+            const int operacion = azar.bounded(ordenes.size());
+            QString texto;
+            for (int n = azar.bounded(12); n > 0; --n)
+                texto += letras[azar.bounded(letras.size())];
+            int codigo = texto.isEmpty() ? 'a' : texto[0].unicode();
+            if (!ordenes[operacion].isEmpty())
+                Pasos(ordenes[operacion]);
+            else if (operacion == ordenes.size() - 4)
+                Cajas().Tecla(caja, codigo), Cajas().TextoEditado(caja, Cajas().Texto(caja) + QChar(codigo));
+            else if (operacion == ordenes.size() - 3)
+                Cajas().TextoEditado(caja, azar.bounded(50) ? texto : QString(32800, QLatin1Char('x')));
+            else if (operacion == ordenes.size() - 2)
+                Cajas().Salir(caja);
+            else
+                Pasos(QStringLiteral("reg=%1").arg(azar.bounded(-5, 605)));
+            const BaseConocimiento &base = Base();
+            QVERIFY(BaseConocimiento::LineaUsable(ElJuego().LineaActual()) &&
+                    base.NumLineas <= BaseConocimiento::MaxLineas && !guion->terminado);
+            // A new document grows by two lines a step.
+            QVERIFY(!modelo->Doc().EsArchivoNuevo || base.NumLineas % 2 == 1);
+            for (const QString &guardado : base.TextoLinea)
+                QVERIFY(!guardado.contains(QLatin1Char('"')));
+            QVERIFY(!base.TipoObjeto.contains(QLatin1Char('"')) && !base.Caracteristicas.contains(QLatin1Char('"')));
+            // A save that succeeded wrote the base as it stands, and it reads back the same.
+            if (ordenes[operacion] == "guardar" && guardaria && !modelo->Doc().Modificado &&
+                QFile::exists(modelo->Doc().RutaArch)) {
+                BaseConocimiento leida;
+                LectorTvo(leida, modelo->Doc().RutaArch).LeerIgnorandoErrores();
+                QVERIFY(leida.NumLineas == base.NumLineas && leida.TipoObjeto == base.TipoObjeto &&
+                        leida.Caracteristicas == base.Caracteristicas && leida.TextoLinea == base.TextoLinea &&
+                        leida.ValorSi == base.ValorSi && leida.ValorNo == base.ValorNo);
+            }
         }
     }
-}
+};
 
 QTEST_MAIN(TestAleatorio)
 #include "tst_aleatorio.moc"

@@ -21,20 +21,6 @@ const QString Ensenado = QStringLiteral("o1=gato;o2=perro;pr=¿Ladra?;si");
 class TestComandos : public PruebaDeModelo
 {
     Q_OBJECT
-private slots:
-    void startsWithANewDocument_data();
-    void startsWithANewDocument();
-    void savesThroughTheDialogUntilTheDocumentHasAFile();
-    void saveAsOntoAnExistingFileAsksFirst();
-    void failedSavesAskToContinueAndKeepTheOldFile_data();
-    void failedSavesAskToContinueAndKeepTheOldFile();
-    void opensAFileAndShowsItsFirstLine_data();
-    void opensAFileAndShowsItsFirstLine();
-    void theSaveQuestionBeforeDiscarding_data();
-    void theSaveQuestionBeforeDiscarding();
-    void brokenFilesOpenWithTheirErrors_data();
-    void brokenFilesOpenWithTheirErrors();
-
 private:
     // The window caption, then * when the document has unsaved changes and "nuevo" when it has no file.
     QString Documento() const
@@ -42,241 +28,243 @@ private:
         return modelo->Titulo() + (modelo->Doc().Modificado ? " *" : "") +
                (modelo->Doc().EsArchivoNuevo ? " nuevo" : "");
     }
+
+private slots:
+    void startsWithANewDocument_data()
+    {
+        QTest::addColumn<QString>("carpetaPrograma");
+        QTest::newRow("a folder") << QString();
+        QTest::newRow("a folder ending in a separator gets a second one") << QString(QDir::separator());
+        QTest::newRow("no Nuevo.tvo there: an empty view") << QStringLiteral("no-existe");
+    }
+
+    void startsWithANewDocument()
+    {
+        QFETCH(QString, carpetaPrograma);
+        guion->carpeta += carpetaPrograma;
+        modelo = std::make_unique<ModeloElTarvo>(*guion);
+        modelo->Form_Load();
+        const QString nuevo = guion->carpeta + QDir::separator() + QStringLiteral("Nuevo.tvo");
+        QCOMPARE(
+            (QStringList{modelo->Doc().RutaArch, modelo->EtiquetaArchivo(), Documento(), Base().TipoObjeto,
+                         Base().Caracteristicas, ElJuego().CuentaObjetos(), Cajas().Texto(Caja::Objeto1),
+                         Cajas().Texto(Caja::Objeto2), Cajas().Texto(Caja::TipoObjeto), Cajas().Texto(Caja::Carac)}),
+            (QStringList{nuevo, nuevo, "Nuevo.tvo - El Tarvo * nuevo", "Objeto (tipo de objeto)",
+                         "Características del archivo", "El archivo tvo contiene 0 objetos",
+                         "Objeto #1 - Escriba aquí el primer objeto (Escriba aquí el objeto pensado)\r\n",
+                         "Objeto #2 - Escriba aquí el segundo objeto", "Objeto (tipo de objeto)",
+                         "Características (del archivo)"}));
+        QCOMPARE(Estado(), QStringLiteral("aprendiendo 1 0 0 | O P P | Pregunta usuario - Escriba aquí la pregunta. "
+                                          "Luego conteste pulsando en Si o No"));
+        QCOMPARE(modelo->Vista().join(), LeerBytes(nuevo));
+        QCOMPARE(modelo->Vista().join().isEmpty(), carpetaPrograma == "no-existe");
+    }
+
+    void savesThroughTheDialogUntilTheDocumentHasAFile()
+    {
+        // Cancelled, the document stays unnamed and changed; a name typed without an extension is used as typed.
+        Pasos(Ensenado + ";f:;guardar");
+        QCOMPARE(Documento(), QStringLiteral("Nuevo.tvo - El Tarvo * nuevo"));
+        Pasos("f:animales;guardar");
+        QCOMPARE(guion->mostrados[0].tipo, int(Plataforma::Dialogo::Guardar));
+        QCOMPARE(guion->mostrados[0].texto, QStringLiteral("Archivos tarvo (*.tvo) |*.tvo|"));
+        BaseConocimiento esperada = BaseDeEjemplo();
+        esperada.TextoLinea = {QString(), "¿Ladra?", "perro", "gato"};
+        QCOMPARE(LeerBytes(Ruta("animales")), ArchivoDe(esperada));
+        QCOMPARE(modelo->Vista().join(), ArchivoDe(esperada));
+        QCOMPARE(Documento() + modelo->EtiquetaArchivo(), QStringLiteral("animales - El Tarvo") + Ruta("animales"));
+        // From now on "Guardar" writes the named file without asking.
+        Pasos("pr=¿Muerde?;<pr;guardar");
+        QVERIFY(LeerBytes(Ruta("animales")).contains("1,2,3,\"\xbfMuerde?\""));
+        QCOMPARE(Mensajes(), (QStringList{Guardar, Guardar}));
+    }
+
+    void saveAsOntoAnExistingFileAsksFirst()
+    {
+        const QString largo = QStringLiteral("una carpeta de nombre largo, más de sesenta caracteres en total");
+        QVERIFY(QDir(carpeta->path()).mkdir(largo));
+        const QString destino = Ruta(largo + QStringLiteral("/previo.tvo"));
+        for (const char *respuesta : {"no", "si"}) {
+            Abrir(BaseDeEjemplo(), QStringLiteral("abierto.tvo"));
+            EscribirBytes(destino, "previo");
+            Pasos(QStringLiteral("f:%1/previo.tvo;r:%2;como").arg(largo, respuesta));
+            QCOMPARE(Mensajes(), (QStringList{Guardar, destino.right(60) + QStringLiteral(": ¿Sobreescribir? [SN!]")}));
+            // No: a beep, and nothing written.
+            const bool si = QLatin1String(respuesta) == "si";
+            QCOMPARE(guion->pitidos, 1);
+            QCOMPARE(LeerBytes(destino), si ? ArchivoDe(BaseDeEjemplo()) : QByteArray("previo"));
+            QCOMPARE(modelo->Doc().RutaArch, si ? destino : Ruta("abierto.tvo"));
+        }
+    }
+
+    void failedSavesAskToContinueAndKeepTheOldFile_data()
+    {
+        QTest::addColumn<QString>("pasos");
+        QTest::addColumn<int>("error");
+        QTest::newRow("Save As into a missing folder, Ignore") << "f:falta/a.tvo;r:omitir;como" << 76;
+        QTest::newRow("Save As onto a folder, Retry, Ignore") << "f:carpeta;r:reintentar;r:omitir;como" << 75;
+        QTest::newRow("Save As, Abort ends the program") << "f:falta/a.tvo;r:anular;como" << 76;
+        QTest::newRow("an answer not offered asks again") << "f:falta/a.tvo;r:cancelar;r:omitir;como" << 76;
+        QTest::newRow("Save into a file whose folder is gone") << "r:omitir;guardar" << 76;
+    }
+
+    void failedSavesAskToContinueAndKeepTheOldFile()
+    {
+        QFETCH(QString, pasos);
+        QFETCH(int, error);
+        QVERIFY(QDir(carpeta->path()).mkpath(QStringLiteral("falta")) && QDir(carpeta->path()).mkdir("carpeta"));
+        Abrir(BaseDeEjemplo(), QStringLiteral("falta/a.tvo"));
+        Pasos(QStringLiteral("tipo=cambiado;<tipo"));
+        QVERIFY(QDir(Ruta("falta")).removeRecursively());
+        const QStringList antes = QDir(carpeta->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        Pasos(pasos);
+        const int preguntas = pasos.count(QLatin1String("r:"));
+        QCOMPARE(
+            Mensajes(),
+            (pasos.startsWith('f') ? QStringList{Guardar} : QStringList()) +
+                QStringList(preguntas, QStringLiteral("Guardar - Error %1 inesperado: ¿Continuar? [AROx]").arg(error)));
+        QCOMPARE(guion->terminado, pasos.contains(QLatin1String("anular")));
+        // Nothing was written, no temporary file is left, and the document is still unsaved.
+        QCOMPARE(QDir(carpeta->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), antes);
+        QVERIFY(QDir(Ruta("carpeta")).isEmpty() && modelo->Doc().Modificado);
+        QCOMPARE(modelo->Doc().RutaArch, Ruta(error == 75 ? "carpeta" : "falta/a.tvo"));
+    }
+
+    void opensAFileAndShowsItsFirstLine_data()
+    {
+        QTest::addColumn<bool>("alEmpezar");
+        QTest::newRow("chosen in the dialog") << false;
+        // Named on the command line: opened at once, though a new document takes no command.
+        QTest::newRow("named when the program starts") << true;
+    }
+
+    void opensAFileAndShowsItsFirstLine()
+    {
+        QFETCH(bool, alEmpezar);
+        BaseConocimiento base = BaseCompleta(3);
+        base.TipoObjeto = QStringLiteral("Animales");
+        EscribirBytes(Ruta("tres.tvo"), ArchivoDe(base));
+        const QString objeto1 = alEmpezar ? Cajas().Texto(Caja::Objeto1) : QStringLiteral("lo que pienso");
+        // Opened again right away: no question, since nothing changed.
+        alEmpezar ? modelo->AbrirArchivo(Ruta("tres.tvo"))
+                  : Pasos("o1=lo que pienso;si;r:no;f:tres.tvo;abrir;f:tres.tvo;abrir");
+        QCOMPARE(Mensajes(), (alEmpezar ? QStringList()
+                                        : QStringList{(guion->carpeta + QDir::separator() + "Nuevo.tvo").right(60) +
+                                                          QStringLiteral(": ¿Desea guardar el archivo actual? [SNC!]"),
+                                                      AbrirTvo, AbrirTvo}));
+        QVERIFY(alEmpezar || (guion->mostrados[1].tipo == int(Plataforma::Dialogo::Abrir) &&
+                              guion->mostrados[1].texto == QStringLiteral("Archivos tarvo (*.tvo) |*.tvo|")));
+        QCOMPARE(Estado(), QStringLiteral("fuera 1 2 3 | P O P | línea 1"));
+        QCOMPARE((QStringList{ElJuego().CuentaObjetos(), Cajas().Texto(Caja::Objeto1), Cajas().Texto(Caja::Objeto2),
+                              Cajas().Texto(Caja::TipoObjeto), Cajas().Texto(Caja::Carac), Documento()}),
+                 (QStringList{"El archivo tvo contiene  2 objetos", objeto1, "", "Animales",
+                              "Características del archivo", "tres.tvo - El Tarvo"}));
+        QCOMPARE(modelo->Vista().join(), ArchivoDe(base));
+    }
+
+    void theSaveQuestionBeforeDiscarding_data()
+    {
+        // "Nuevo", "Abrir..." and "Salir" ask before they discard a changed document.
+        QTest::addColumn<QString>("pasos");
+        QTest::addColumn<QString>("lineas");
+        QTest::addColumn<QString>("documento");
+        QTest::addColumn<QStringList>("mensajes");
+        const QString pregunta = QStringLiteral("¿Desea guardar el archivo actual? [SNC!]");
+        const auto fila = [&](const char *nombre, const char *pasos, const char *lineas, const char *documento,
+                              QStringList mensajes) {
+            QTest::newRow(nombre) << QString::fromUtf8(pasos) << QString::fromUtf8(lineas)
+                                  << QString::fromUtf8(documento) << QStringList{pregunta} + mensajes;
+        };
+        fila("Nuevo, Cancel", "r:cancelar;nuevo", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
+        fila("Nuevo, an answer not offered", "r:aceptar;nuevo", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
+        fila("Nuevo, No", "r:no;nuevo", "1 ", "Nuevo.tvo - El Tarvo * nuevo", {});
+        fila("Nuevo, Yes: Save As cancelled, the command goes on", "r:si;f:;nuevo", "1 ",
+             "Nuevo.tvo - El Tarvo * nuevo", {Guardar});
+        fila("Abrir, Cancel", "r:cancelar;abrir", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
+        fila("Abrir, an answer not offered", "r:aceptar;abrir", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
+        fila("Abrir, No", "r:no;f:otro.tvo;abrir", "3 Objeto1", "otro.tvo - El Tarvo", {AbrirTvo});
+        fila("Abrir, Yes: Save As cancelled, the command goes on", "r:si;f:;f:otro.tvo;abrir", "3 Objeto1",
+             "otro.tvo - El Tarvo", {Guardar, AbrirTvo});
+        fila("Salir, Cancel", "r:cancelar;fin", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
+        fila("Salir, an answer not offered", "r:aceptar;fin", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
+        fila("Salir, Yes: save it yourself", "r:si;r:aceptar;fin", "3 perro", "Nuevo.tvo - El Tarvo * nuevo",
+             {"Guardar: Guarde Ud. mismo el archivo por favor... [A!]"});
+        fila("Salir, No: the program ends", "r:no;fin", "3 perro", "fin", {});
+    }
+
+    void theSaveQuestionBeforeDiscarding()
+    {
+        QFETCH(QString, pasos);
+        QFETCH(QString, lineas);
+        QFETCH(QString, documento);
+        QFETCH(QStringList, mensajes);
+        EscribirBytes(Ruta("otro.tvo"), ArchivoDe(BaseDeEjemplo()));
+        Pasos(Ensenado);
+        mensajes[0].prepend(modelo->Doc().RutaArch.right(60) + QStringLiteral(": "));
+        Pasos(pasos);
+        QCOMPARE(Mensajes(), mensajes);
+        QCOMPARE(QString::number(Base().NumLineas) + ' ' + Base().TextoLinea[2], lineas);
+        QCOMPARE(guion->terminado ? QStringLiteral("fin") : Documento(), documento);
+        // What the user typed into Objeto 1 survives every command; a document just opened asks nothing.
+        QCOMPARE(Cajas().Texto(Caja::Objeto1), QStringLiteral("gato"));
+        if (!modelo->Doc().Modificado) {
+            Pasos("fin");
+            QVERIFY(guion->terminado);
+        }
+    }
+
+    void brokenFilesOpenWithTheirErrors_data()
+    {
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<QList<int>>("errores");
+        QTest::addColumn<int>("numLineas");
+        const auto fila = [](const char *nombre, QList<int> errores, int numLineas) {
+            QTest::newRow(nombre) << QString::fromLatin1(nombre) << errores << numLineas;
+        };
+        fila("cuenta-negativa.tvo", {}, -5);
+        fila("cuenta-32768.tvo", {6}, 0);
+        fila("faltan-registros.tvo", {62, 62}, 5);
+        fila("comilla-sin-cerrar.tvo", {62}, 2);
+        fila("vacio.tvo", {62, 62, 62}, 0);
+        fila("cuenta-600.tvo", {9}, 599);
+        // Retried, the open fails again.
+        fila("no-existe.tvo", {53, 53, 52, 52, 52}, 0);
+        fila("una-carpeta", {75, 52, 52, 52}, 0);
+        fila("base.tvo/dentro.tvo", {76, 52, 52, 52}, 0);
+    }
+
+    void brokenFilesOpenWithTheirErrors()
+    {
+        QFETCH(QString, nombre);
+        QFETCH(QList<int>, errores);
+        QFETCH(int, numLineas);
+        const QString datos = QStringLiteral(ELTARVO_DATOS_PRUEBA "/hostiles/") + nombre;
+        if (nombre == "una-carpeta")
+            QVERIFY(QDir(carpeta->path()).mkdir(nombre));
+        else if (QFile::exists(datos))
+            QVERIFY(QFile::copy(datos, Ruta(nombre)));
+        // 600 records promised and present: more than the arrays hold.
+        else if (nombre == "cuenta-600.tvo")
+            EscribirBytes(Ruta(nombre), "0,0,0,\"\"\r\n0,0,0,\"\"\r\n0,0,0,\"600\"\r\n" +
+                                            QByteArray("1,0,0,\"l\"\r\n").repeated(600));
+        Abrir(BaseDeEjemplo());
+        Pasos(QStringLiteral("f:") + nombre + (nombre == "no-existe.tvo" ? ";r:reintentar" : ""));
+        guion->responder = [](auto) { return R::Omitir; };
+        modelo->Abrir();
+        QStringList esperados = {AbrirTvo};
+        for (int error : errores)
+            esperados << QStringLiteral("Abrir - Error %1 inesperado: ¿Continuar? [AROx]").arg(error);
+        QCOMPARE(Mensajes(), esperados);
+        QCOMPARE(int(Base().NumLineas), numLineas);
+        QCOMPARE(Documento(), nombre.section('/', -1) + QStringLiteral(" - El Tarvo"));
+        QCOMPARE(ElJuego().FaseActual(), Fase::FueraDeJuego);
+        // Abort ends the program at once: what was read is not shown.
+        guion->responder = nullptr;
+        const QList<QByteArray> vista = modelo->Vista();
+        Pasos("f:no-existe.tvo;r:anular;abrir");
+        QVERIFY(guion->terminado && modelo->Terminando() && modelo->Vista() == vista);
+    }
 };
-
-void TestComandos::startsWithANewDocument_data()
-{
-    QTest::addColumn<QString>("carpetaPrograma");
-    QTest::newRow("a folder") << QString();
-    QTest::newRow("a folder ending in a separator gets a second one") << QString(QDir::separator());
-    QTest::newRow("no Nuevo.tvo there: an empty view") << QStringLiteral("no-existe");
-}
-
-void TestComandos::startsWithANewDocument()
-{
-    QFETCH(QString, carpetaPrograma);
-    guion->carpeta += carpetaPrograma;
-    modelo = std::make_unique<ModeloElTarvo>(*guion);
-    modelo->Form_Load();
-    const QString nuevo = guion->carpeta + QDir::separator() + QStringLiteral("Nuevo.tvo");
-    QCOMPARE((QStringList{modelo->Doc().RutaArch, modelo->EtiquetaArchivo(), Documento(), Base().TipoObjeto,
-                          Base().Caracteristicas, ElJuego().CuentaObjetos(), Cajas().Texto(Caja::Objeto1),
-                          Cajas().Texto(Caja::Objeto2), Cajas().Texto(Caja::TipoObjeto), Cajas().Texto(Caja::Carac)}),
-             (QStringList{nuevo, nuevo, "Nuevo.tvo - El Tarvo * nuevo", "Objeto (tipo de objeto)",
-                          "Características del archivo", "El archivo tvo contiene 0 objetos",
-                          "Objeto #1 - Escriba aquí el primer objeto (Escriba aquí el objeto pensado)\r\n",
-                          "Objeto #2 - Escriba aquí el segundo objeto", "Objeto (tipo de objeto)",
-                          "Características (del archivo)"}));
-    QCOMPARE(Estado(), QStringLiteral("aprendiendo 1 0 0 | O P P | Pregunta usuario - Escriba aquí la pregunta. "
-                                      "Luego conteste pulsando en Si o No"));
-    QCOMPARE(modelo->Vista().join(), LeerBytes(nuevo));
-    QCOMPARE(modelo->Vista().join().isEmpty(), carpetaPrograma == "no-existe");
-}
-
-void TestComandos::savesThroughTheDialogUntilTheDocumentHasAFile()
-{
-    // Cancelled, the document stays unnamed and changed; a name typed without an extension is used as typed.
-    Pasos(Ensenado + ";f:;guardar");
-    QCOMPARE(Documento(), QStringLiteral("Nuevo.tvo - El Tarvo * nuevo"));
-    Pasos("f:animales;guardar");
-    QCOMPARE(guion->mostrados[0].tipo, int(Plataforma::Dialogo::Guardar));
-    QCOMPARE(guion->mostrados[0].texto, QStringLiteral("Archivos tarvo (*.tvo) |*.tvo|"));
-    BaseConocimiento esperada = BaseDeEjemplo();
-    esperada.TextoLinea = {QString(), "¿Ladra?", "perro", "gato"};
-    QCOMPARE(LeerBytes(Ruta("animales")), ArchivoDe(esperada));
-    QCOMPARE(modelo->Vista().join(), ArchivoDe(esperada));
-    QCOMPARE(Documento() + modelo->EtiquetaArchivo(), QStringLiteral("animales - El Tarvo") + Ruta("animales"));
-    // From now on "Guardar" writes the named file without asking.
-    Pasos("pr=¿Muerde?;<pr;guardar");
-    QVERIFY(LeerBytes(Ruta("animales")).contains("1,2,3,\"\xbfMuerde?\""));
-    QCOMPARE(Mensajes(), (QStringList{Guardar, Guardar}));
-}
-
-void TestComandos::saveAsOntoAnExistingFileAsksFirst()
-{
-    const QString largo = QStringLiteral("una carpeta de nombre largo, más de sesenta caracteres en total");
-    QVERIFY(QDir(carpeta->path()).mkdir(largo));
-    const QString destino = Ruta(largo + QStringLiteral("/previo.tvo"));
-    for (const char *respuesta : {"no", "si"}) {
-        Abrir(BaseDeEjemplo(), QStringLiteral("abierto.tvo"));
-        EscribirBytes(destino, "previo");
-        Pasos(QStringLiteral("f:%1/previo.tvo;r:%2;como").arg(largo, respuesta));
-        QCOMPARE(Mensajes(), (QStringList{Guardar, destino.right(60) + QStringLiteral(": ¿Sobreescribir? [SN!]")}));
-        // No: a beep, and nothing written.
-        const bool si = QLatin1String(respuesta) == "si";
-        QCOMPARE(guion->pitidos, 1);
-        QCOMPARE(LeerBytes(destino), si ? ArchivoDe(BaseDeEjemplo()) : QByteArray("previo"));
-        QCOMPARE(modelo->Doc().RutaArch, si ? destino : Ruta("abierto.tvo"));
-    }
-}
-
-void TestComandos::failedSavesAskToContinueAndKeepTheOldFile_data()
-{
-    QTest::addColumn<QString>("pasos");
-    QTest::addColumn<int>("error");
-    QTest::newRow("Save As into a missing folder, Ignore") << "f:falta/a.tvo;r:omitir;como" << 76;
-    QTest::newRow("Save As onto a folder, Retry, Ignore") << "f:carpeta;r:reintentar;r:omitir;como" << 75;
-    QTest::newRow("Save As, Abort ends the program") << "f:falta/a.tvo;r:anular;como" << 76;
-    QTest::newRow("an answer not offered asks again") << "f:falta/a.tvo;r:cancelar;r:omitir;como" << 76;
-    QTest::newRow("Save into a file whose folder is gone") << "r:omitir;guardar" << 76;
-}
-
-void TestComandos::failedSavesAskToContinueAndKeepTheOldFile()
-{
-    QFETCH(QString, pasos);
-    QFETCH(int, error);
-    QVERIFY(QDir(carpeta->path()).mkpath(QStringLiteral("falta")) && QDir(carpeta->path()).mkdir("carpeta"));
-    Abrir(BaseDeEjemplo(), QStringLiteral("falta/a.tvo"));
-    Pasos(QStringLiteral("tipo=cambiado;<tipo"));
-    QVERIFY(QDir(Ruta("falta")).removeRecursively());
-    const QStringList antes = QDir(carpeta->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    Pasos(pasos);
-    const int preguntas = pasos.count(QLatin1String("r:"));
-    QCOMPARE(
-        Mensajes(),
-        (pasos.startsWith('f') ? QStringList{Guardar} : QStringList()) +
-            QStringList(preguntas, QStringLiteral("Guardar - Error %1 inesperado: ¿Continuar? [AROx]").arg(error)));
-    QCOMPARE(guion->terminado, pasos.contains(QLatin1String("anular")));
-    // Nothing was written, no temporary file is left, and the document is still unsaved.
-    QCOMPARE(QDir(carpeta->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), antes);
-    QVERIFY(QDir(Ruta("carpeta")).isEmpty() && modelo->Doc().Modificado);
-    QCOMPARE(modelo->Doc().RutaArch, Ruta(error == 75 ? "carpeta" : "falta/a.tvo"));
-}
-
-void TestComandos::opensAFileAndShowsItsFirstLine_data()
-{
-    QTest::addColumn<bool>("alEmpezar");
-    QTest::newRow("chosen in the dialog") << false;
-    // Named on the command line: opened at once, though a new document takes no command.
-    QTest::newRow("named when the program starts") << true;
-}
-
-void TestComandos::opensAFileAndShowsItsFirstLine()
-{
-    QFETCH(bool, alEmpezar);
-    BaseConocimiento base = BaseCompleta(3);
-    base.TipoObjeto = QStringLiteral("Animales");
-    EscribirBytes(Ruta("tres.tvo"), ArchivoDe(base));
-    const QString objeto1 = alEmpezar ? Cajas().Texto(Caja::Objeto1) : QStringLiteral("lo que pienso");
-    // Opened again right away: no question, since nothing changed.
-    alEmpezar ? modelo->AbrirArchivo(Ruta("tres.tvo"))
-              : Pasos("o1=lo que pienso;si;r:no;f:tres.tvo;abrir;f:tres.tvo;abrir");
-    QCOMPARE(Mensajes(), (alEmpezar ? QStringList()
-                                    : QStringList{(guion->carpeta + QDir::separator() + "Nuevo.tvo").right(60) +
-                                                      QStringLiteral(": ¿Desea guardar el archivo actual? [SNC!]"),
-                                                  AbrirTvo, AbrirTvo}));
-    QVERIFY(alEmpezar || (guion->mostrados[1].tipo == int(Plataforma::Dialogo::Abrir) &&
-                          guion->mostrados[1].texto == QStringLiteral("Archivos tarvo (*.tvo) |*.tvo|")));
-    QCOMPARE(Estado(), QStringLiteral("fuera 1 2 3 | P O P | línea 1"));
-    QCOMPARE((QStringList{ElJuego().CuentaObjetos(), Cajas().Texto(Caja::Objeto1), Cajas().Texto(Caja::Objeto2),
-                          Cajas().Texto(Caja::TipoObjeto), Cajas().Texto(Caja::Carac), Documento()}),
-             (QStringList{"El archivo tvo contiene  2 objetos", objeto1, "", "Animales", "Características del archivo",
-                          "tres.tvo - El Tarvo"}));
-    QCOMPARE(modelo->Vista().join(), ArchivoDe(base));
-}
-
-void TestComandos::theSaveQuestionBeforeDiscarding_data()
-{
-    // "Nuevo", "Abrir..." and "Salir" ask before they discard a changed document.
-    QTest::addColumn<QString>("pasos");
-    QTest::addColumn<QString>("lineas");
-    QTest::addColumn<QString>("documento");
-    QTest::addColumn<QStringList>("mensajes");
-    const QString pregunta = QStringLiteral("¿Desea guardar el archivo actual? [SNC!]");
-    const auto fila = [&](const char *nombre, const char *pasos, const char *lineas, const char *documento,
-                          QStringList mensajes) {
-        QTest::newRow(nombre) << QString::fromUtf8(pasos) << QString::fromUtf8(lineas) << QString::fromUtf8(documento)
-                              << QStringList{pregunta} + mensajes;
-    };
-    fila("Nuevo, Cancel", "r:cancelar;nuevo", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
-    fila("Nuevo, an answer not offered", "r:aceptar;nuevo", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
-    fila("Nuevo, No", "r:no;nuevo", "1 ", "Nuevo.tvo - El Tarvo * nuevo", {});
-    fila("Nuevo, Yes: Save As cancelled, the command goes on", "r:si;f:;nuevo", "1 ", "Nuevo.tvo - El Tarvo * nuevo",
-         {Guardar});
-    fila("Abrir, Cancel", "r:cancelar;abrir", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
-    fila("Abrir, an answer not offered", "r:aceptar;abrir", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
-    fila("Abrir, No", "r:no;f:otro.tvo;abrir", "3 Objeto1", "otro.tvo - El Tarvo", {AbrirTvo});
-    fila("Abrir, Yes: Save As cancelled, the command goes on", "r:si;f:;f:otro.tvo;abrir", "3 Objeto1",
-         "otro.tvo - El Tarvo", {Guardar, AbrirTvo});
-    fila("Salir, Cancel", "r:cancelar;fin", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
-    fila("Salir, an answer not offered", "r:aceptar;fin", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
-    fila("Salir, Yes: save it yourself", "r:si;r:aceptar;fin", "3 perro", "Nuevo.tvo - El Tarvo * nuevo",
-         {"Guardar: Guarde Ud. mismo el archivo por favor... [A!]"});
-    fila("Salir, No: the program ends", "r:no;fin", "3 perro", "fin", {});
-}
-
-void TestComandos::theSaveQuestionBeforeDiscarding()
-{
-    QFETCH(QString, pasos);
-    QFETCH(QString, lineas);
-    QFETCH(QString, documento);
-    QFETCH(QStringList, mensajes);
-    EscribirBytes(Ruta("otro.tvo"), ArchivoDe(BaseDeEjemplo()));
-    Pasos(Ensenado);
-    mensajes[0].prepend(modelo->Doc().RutaArch.right(60) + QStringLiteral(": "));
-    Pasos(pasos);
-    QCOMPARE(Mensajes(), mensajes);
-    QCOMPARE(QString::number(Base().NumLineas) + ' ' + Base().TextoLinea[2], lineas);
-    QCOMPARE(guion->terminado ? QStringLiteral("fin") : Documento(), documento);
-    // What the user typed into Objeto 1 survives every command; a document just opened asks nothing.
-    QCOMPARE(Cajas().Texto(Caja::Objeto1), QStringLiteral("gato"));
-    if (!modelo->Doc().Modificado) {
-        Pasos("fin");
-        QVERIFY(guion->terminado);
-    }
-}
-
-void TestComandos::brokenFilesOpenWithTheirErrors_data()
-{
-    QTest::addColumn<QString>("nombre");
-    QTest::addColumn<QList<int>>("errores");
-    QTest::addColumn<int>("numLineas");
-    const auto fila = [](const char *nombre, QList<int> errores, int numLineas) {
-        QTest::newRow(nombre) << QString::fromLatin1(nombre) << errores << numLineas;
-    };
-    fila("cuenta-negativa.tvo", {}, -5);
-    fila("cuenta-32768.tvo", {6}, 0);
-    fila("faltan-registros.tvo", {62, 62}, 5);
-    fila("comilla-sin-cerrar.tvo", {62}, 2);
-    fila("vacio.tvo", {62, 62, 62}, 0);
-    fila("cuenta-600.tvo", {9}, 599);
-    // Retried, the open fails again.
-    fila("no-existe.tvo", {53, 53, 52, 52, 52}, 0);
-    fila("una-carpeta", {75, 52, 52, 52}, 0);
-    fila("base.tvo/dentro.tvo", {76, 52, 52, 52}, 0);
-}
-
-void TestComandos::brokenFilesOpenWithTheirErrors()
-{
-    QFETCH(QString, nombre);
-    QFETCH(QList<int>, errores);
-    QFETCH(int, numLineas);
-    const QString datos = QStringLiteral(ELTARVO_DATOS_PRUEBA "/hostiles/") + nombre;
-    if (nombre == "una-carpeta")
-        QVERIFY(QDir(carpeta->path()).mkdir(nombre));
-    else if (QFile::exists(datos))
-        QVERIFY(QFile::copy(datos, Ruta(nombre)));
-    // 600 records promised and present: more than the arrays hold.
-    else if (nombre == "cuenta-600.tvo")
-        EscribirBytes(Ruta(nombre),
-                      "0,0,0,\"\"\r\n0,0,0,\"\"\r\n0,0,0,\"600\"\r\n" + QByteArray("1,0,0,\"l\"\r\n").repeated(600));
-    Abrir(BaseDeEjemplo());
-    Pasos(QStringLiteral("f:") + nombre + (nombre == "no-existe.tvo" ? ";r:reintentar" : ""));
-    guion->responder = [](auto) { return R::Omitir; };
-    modelo->Abrir();
-    QStringList esperados = {AbrirTvo};
-    for (int error : errores)
-        esperados << QStringLiteral("Abrir - Error %1 inesperado: ¿Continuar? [AROx]").arg(error);
-    QCOMPARE(Mensajes(), esperados);
-    QCOMPARE(int(Base().NumLineas), numLineas);
-    QCOMPARE(Documento(), nombre.section('/', -1) + QStringLiteral(" - El Tarvo"));
-    QCOMPARE(ElJuego().FaseActual(), Fase::FueraDeJuego);
-    // Abort ends the program at once: what was read is not shown.
-    guion->responder = nullptr;
-    const QList<QByteArray> vista = modelo->Vista();
-    Pasos("f:no-existe.tvo;r:anular;abrir");
-    QVERIFY(guion->terminado && modelo->Terminando() && modelo->Vista() == vista);
-}
 
 QTEST_MAIN(TestComandos)
 #include "tst_comandos.moc"

@@ -5,15 +5,6 @@ using Respuesta = Plataforma::Respuesta;
 class TestEdicion : public PruebaDeModelo
 {
     Q_OBJECT
-private slots:
-    void typingAndLeavingABox_data();
-    void typingAndLeavingABox();
-    void aQuoteIsReportedOnceAndNothingIsStored();
-    void leavingCutsTheTextTo32766Characters_data();
-    void leavingCutsTheTextTo32766Characters();
-    void theBrowserReadsTheNumberAtTheStartOfTheBox();
-    void theArrowsStopAtTheEnds();
-
 private:
     // BaseCompleta(7) opened and brought into the phase.
     void Poner(Fase fase)
@@ -35,143 +26,144 @@ private:
                : caja == Caja::Carac    ? Base().Caracteristicas
                                         : Base().TextoLinea[ElJuego().LineaActual()];
     }
-};
 
-void TestEdicion::typingAndLeavingABox_data()
-{
-    QTest::addColumn<Caja>("caja");
-    QTest::addColumn<Fase>("fase");
-    QTest::addColumn<QString>("texto");
-    // Whether leaving stores the text, and whether typing marks the document as changed.
-    QTest::addColumn<bool>("guarda");
-    QTest::addColumn<bool>("marca");
-    const QString nuevo = QStringLiteral("nuevo, \r\ntexto \u00A0“citado”");
-    const auto fila = [](const char *nombre, Caja caja, Fase fase, const QString &texto, bool guarda, bool marca) {
-        QTest::newRow(nombre) << caja << fase << texto << guarda << marca;
-    };
-    fila("Tipo de objeto", Caja::TipoObjeto, Fase::FueraDeJuego, nuevo, true, true);
-    fila("an empty Tipo de objeto", Caja::TipoObjeto, Fase::FueraDeJuego, QString(), true, true);
-    fila("Caracteristicas in play", Caja::Carac, Fase::Jugando, nuevo, true, true);
-    fila("Pregunta out of play", Caja::Pregunta, Fase::FueraDeJuego, nuevo, true, true);
-    fila("Pregunta in play", Caja::Pregunta, Fase::Jugando, nuevo, false, false);
-    fila("Pregunta learning", Caja::Pregunta, Fase::Aprendiendo, nuevo, true, true);
-    fila("Pregunta in the full hold", Caja::Pregunta, Fase::BaseLlena, nuevo, true, false);
-    fila("Objeto 1", Caja::Objeto1, Fase::FueraDeJuego, nuevo, false, false);
-    fila("Objeto 2", Caja::Objeto2, Fase::FueraDeJuego, nuevo, false, false);
-    fila("a visit that changes nothing", Caja::Pregunta, Fase::FueraDeJuego, QStringLiteral("línea 1"), true, true);
-    // A file can have no lines: nothing to store the question into.
-    fila("Pregunta with no lines", Caja::Pregunta, Fase::Jugando, nuevo, false, false);
-}
-
-void TestEdicion::typingAndLeavingABox()
-{
-    QFETCH(Caja, caja);
-    QFETCH(Fase, fase);
-    QFETCH(QString, texto);
-    QFETCH(bool, guarda);
-    QFETCH(bool, marca);
-    if (QTest::currentDataTag() == QLatin1String("Pregunta with no lines"))
-        AbrirBytes("0,0,0,\"\"\r\n0,0,0,\"\"\r\n0,0,0,\"0\"\r\n");
-    else
-        Poner(fase);
-    const bool modificado = modelo->Doc().Modificado;
-    const QString antes = Almacenado(caja);
-    Cajas().TextoEditado(caja, texto);
-    QVERIFY(Cajas().Salir(caja));
-    QCOMPARE(Almacenado(caja), guarda ? texto : antes);
-    // Storing a text other than the one stored changes the document, however it was edited.
-    QCOMPARE(modelo->Doc().Modificado, modificado || Almacenado(caja) != antes);
-    // Every typed character counts, Ctrl+C too; a double quote becomes an apostrophe, a typographic one stays.
-    Poner(fase);
-    QList<int> codigos = {3, '"', 0x201C};
-    for (int &codigo : codigos)
-        Cajas().Tecla(caja, codigo);
-    QCOMPARE(codigos, (QList<int>{3, '\'', 0x201C}));
-    QCOMPARE(modelo->Doc().Modificado, marca);
-}
-
-void TestEdicion::aQuoteIsReportedOnceAndNothingIsStored()
-{
-    Poner(Fase::FueraDeJuego);
-    Cajas().TextoEditado(Caja::Carac, QStringLiteral("pegado \"con\" \"dos\" comillas"));
-    guion->ResponderMensaje(Respuesta::Aceptar);
-    QVERIFY(!Cajas().Salir(Caja::Carac));
-    QCOMPARE(Mensajes(), QStringList{"Comillas encontradas: Quite las comillas del texto Características [Ax]"});
-    QCOMPARE(Base().Caracteristicas + Cajas().Texto(Caja::Carac),
-             QStringLiteral("Características del archivopegado \"con\" \"dos\" comillas"));
-    QVERIFY(!modelo->Doc().Modificado);
-}
-
-void TestEdicion::leavingCutsTheTextTo32766Characters_data()
-{
-    QTest::addColumn<QString>("texto");
-    QTest::addColumn<QString>("guardado");
-    const QString largo(32766, QLatin1Char('a'));
-    const QString casi = largo.left(32765);
-    QTest::newRow("40000 characters") << largo + QString(7234, QLatin1Char('b')) << largo;
-    QTest::newRow("exactly 32766") << largo << largo;
-    QTest::newRow("a quote at 32767 is cut away") << largo + QStringLiteral("\"") << largo;
-    QTest::newRow("a quote at 32766 is found") << casi + QStringLiteral("\"") << QString();
-    // A line break counts two characters; one cut in half goes as a whole.
-    QTest::newRow("a line break across the limit") << casi + QStringLiteral("\r\nx") << casi;
-    QTest::newRow("a lone CR at the limit stays") << casi + QStringLiteral("\rx") << casi + QStringLiteral("\r");
-}
-
-void TestEdicion::leavingCutsTheTextTo32766Characters()
-{
-    QFETCH(QString, texto);
-    QFETCH(QString, guardado);
-    Poner(Fase::FueraDeJuego);
-    Cajas().TextoEditado(Caja::TipoObjeto, texto);
-    if (guardado.isEmpty())
-        guion->ResponderMensaje(Respuesta::Aceptar);
-    QCOMPARE(Cajas().Salir(Caja::TipoObjeto), !guardado.isEmpty());
-    QCOMPARE(Cajas().Texto(Caja::TipoObjeto), guardado.isEmpty() ? texto : guardado);
-    QCOMPARE(Base().TipoObjeto, guardado.isEmpty() ? QStringLiteral("Objeto (tipo de objeto)") : guardado);
-}
-
-void TestEdicion::theBrowserReadsTheNumberAtTheStartOfTheBox()
-{
-    Poner(Fase::FueraDeJuego);
-    const std::pair<const char *, int> numeros[] = {{"5", 5},   {"007", 7}, {"2.9", 2},   {" 4", 4},   {"4x", 4},
-                                                    {"8", 3},   {"0", 3},   {"-2", 3},    {"-0.5", 3}, {"", 3},
-                                                    {"abc", 3}, {"   ", 3}, {"70000", 3}, {"1e999", 3}};
-    for (const auto &[texto, linea] : numeros) {
-        Pasos(QStringLiteral("reg=3;pr=sin guardar;reg=") + QLatin1String(texto));
-        // A line shown comes from the base, colours and all unchanged; a rejected number only goes back.
-        const QString mostrado = linea == 3 ? QStringLiteral("sin guardar") : Base().TextoLinea[linea];
-        QCOMPARE(Estado(), QStringLiteral("fuera %1 %2 %3 | P O P | %4")
-                               .arg(linea)
-                               .arg(Base().ValorSi[linea])
-                               .arg(Base().ValorNo[linea])
-                               .arg(mostrado));
+private slots:
+    void typingAndLeavingABox_data()
+    {
+        QTest::addColumn<Caja>("caja");
+        QTest::addColumn<Fase>("fase");
+        QTest::addColumn<QString>("texto");
+        // Whether leaving stores the text, and whether typing marks the document as changed.
+        QTest::addColumn<bool>("guarda");
+        QTest::addColumn<bool>("marca");
+        const QString nuevo = QStringLiteral("nuevo, \r\ntexto \u00A0“citado”");
+        const auto fila = [](const char *nombre, Caja caja, Fase fase, const QString &texto, bool guarda, bool marca) {
+            QTest::newRow(nombre) << caja << fase << texto << guarda << marca;
+        };
+        fila("Tipo de objeto", Caja::TipoObjeto, Fase::FueraDeJuego, nuevo, true, true);
+        fila("an empty Tipo de objeto", Caja::TipoObjeto, Fase::FueraDeJuego, QString(), true, true);
+        fila("Caracteristicas in play", Caja::Carac, Fase::Jugando, nuevo, true, true);
+        fila("Pregunta out of play", Caja::Pregunta, Fase::FueraDeJuego, nuevo, true, true);
+        fila("Pregunta in play", Caja::Pregunta, Fase::Jugando, nuevo, false, false);
+        fila("Pregunta learning", Caja::Pregunta, Fase::Aprendiendo, nuevo, true, true);
+        fila("Pregunta in the full hold", Caja::Pregunta, Fase::BaseLlena, nuevo, true, false);
+        fila("Objeto 1", Caja::Objeto1, Fase::FueraDeJuego, nuevo, false, false);
+        fila("Objeto 2", Caja::Objeto2, Fase::FueraDeJuego, nuevo, false, false);
+        fila("a visit that changes nothing", Caja::Pregunta, Fase::FueraDeJuego, QStringLiteral("línea 1"), true, true);
+        // A file can have no lines: nothing to store the question into.
+        fila("Pregunta with no lines", Caja::Pregunta, Fase::Jugando, nuevo, false, false);
     }
-    // Enter validates, as leaving the box does; other keys do not.
-    Cajas().RegistroEditado(QStringLiteral("6"));
-    Cajas().TeclaRegistro('6');
-    QCOMPARE(ElJuego().LineaActual(), qint16(3));
-    Cajas().TeclaRegistro(13);
-    QCOMPARE(ElJuego().LineaActual(), qint16(6));
-    QVERIFY(!modelo->Doc().Modificado);
-}
 
-void TestEdicion::theArrowsStopAtTheEnds()
-{
-    Poner(Fase::FueraDeJuego);
-    // From lines 1, 4 and 7: where | <, <, > and > | lead.
-    QStringList destinos;
-    for (const char *desde : {"1", "4", "7"})
-        for (const char *flecha : {"primera", "anterior", "siguiente", "ultima"}) {
-            Pasos(QStringLiteral("reg=%1;%2").arg(desde, flecha));
-            destinos << QString::number(ElJuego().LineaActual());
+    void typingAndLeavingABox()
+    {
+        QFETCH(Caja, caja);
+        QFETCH(Fase, fase);
+        QFETCH(QString, texto);
+        QFETCH(bool, guarda);
+        QFETCH(bool, marca);
+        if (QTest::currentDataTag() == QLatin1String("Pregunta with no lines"))
+            AbrirBytes("0,0,0,\"\"\r\n0,0,0,\"\"\r\n0,0,0,\"0\"\r\n");
+        else
+            Poner(fase);
+        const bool modificado = modelo->Doc().Modificado;
+        const QString antes = Almacenado(caja);
+        Cajas().TextoEditado(caja, texto);
+        QVERIFY(Cajas().Salir(caja));
+        QCOMPARE(Almacenado(caja), guarda ? texto : antes);
+        // Storing a text other than the one stored changes the document, however it was edited.
+        QCOMPARE(modelo->Doc().Modificado, modificado || Almacenado(caja) != antes);
+        // Every typed character counts, Ctrl+C too; a double quote becomes an apostrophe, a typographic one stays.
+        Poner(fase);
+        QList<int> codigos = {3, '"', 0x201C};
+        for (int &codigo : codigos)
+            Cajas().Tecla(caja, codigo);
+        QCOMPARE(codigos, (QList<int>{3, '\'', 0x201C}));
+        QCOMPARE(modelo->Doc().Modificado, marca);
+    }
+
+    void aQuoteIsReportedOnceAndNothingIsStored()
+    {
+        Poner(Fase::FueraDeJuego);
+        Cajas().TextoEditado(Caja::Carac, QStringLiteral("pegado \"con\" \"dos\" comillas"));
+        guion->ResponderMensaje(Respuesta::Aceptar);
+        QVERIFY(!Cajas().Salir(Caja::Carac));
+        QCOMPARE(Mensajes(), QStringList{"Comillas encontradas: Quite las comillas del texto Características [Ax]"});
+        QCOMPARE(Base().Caracteristicas + Cajas().Texto(Caja::Carac),
+                 QStringLiteral("Características del archivopegado \"con\" \"dos\" comillas"));
+        QVERIFY(!modelo->Doc().Modificado);
+    }
+
+    void leavingCutsTheTextTo32766Characters_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("guardado");
+        const QString largo(32766, QLatin1Char('a'));
+        const QString casi = largo.left(32765);
+        QTest::newRow("40000 characters") << largo + QString(7234, QLatin1Char('b')) << largo;
+        QTest::newRow("exactly 32766") << largo << largo;
+        QTest::newRow("a quote at 32767 is cut away") << largo + QStringLiteral("\"") << largo;
+        QTest::newRow("a quote at 32766 is found") << casi + QStringLiteral("\"") << QString();
+        // A line break counts two characters; one cut in half goes as a whole.
+        QTest::newRow("a line break across the limit") << casi + QStringLiteral("\r\nx") << casi;
+        QTest::newRow("a lone CR at the limit stays") << casi + QStringLiteral("\rx") << casi + QStringLiteral("\r");
+    }
+
+    void leavingCutsTheTextTo32766Characters()
+    {
+        QFETCH(QString, texto);
+        QFETCH(QString, guardado);
+        Poner(Fase::FueraDeJuego);
+        Cajas().TextoEditado(Caja::TipoObjeto, texto);
+        if (guardado.isEmpty())
+            guion->ResponderMensaje(Respuesta::Aceptar);
+        QCOMPARE(Cajas().Salir(Caja::TipoObjeto), !guardado.isEmpty());
+        QCOMPARE(Cajas().Texto(Caja::TipoObjeto), guardado.isEmpty() ? texto : guardado);
+        QCOMPARE(Base().TipoObjeto, guardado.isEmpty() ? QStringLiteral("Objeto (tipo de objeto)") : guardado);
+    }
+
+    void theBrowserReadsTheNumberAtTheStartOfTheBox()
+    {
+        Poner(Fase::FueraDeJuego);
+        const std::pair<const char *, int> numeros[] = {{"5", 5},   {"007", 7}, {"2.9", 2},   {" 4", 4},   {"4x", 4},
+                                                        {"8", 3},   {"0", 3},   {"-2", 3},    {"-0.5", 3}, {"", 3},
+                                                        {"abc", 3}, {"   ", 3}, {"70000", 3}, {"1e999", 3}};
+        for (const auto &[texto, linea] : numeros) {
+            Pasos(QStringLiteral("reg=3;pr=sin guardar;reg=") + QLatin1String(texto));
+            // A line shown comes from the base, colours and all unchanged; a rejected number only goes back.
+            const QString mostrado = linea == 3 ? QStringLiteral("sin guardar") : Base().TextoLinea[linea];
+            QCOMPARE(Estado(), QStringLiteral("fuera %1 %2 %3 | P O P | %4")
+                                   .arg(linea)
+                                   .arg(Base().ValorSi[linea])
+                                   .arg(Base().ValorNo[linea])
+                                   .arg(mostrado));
         }
-    QCOMPARE(destinos.join(' '), QStringLiteral("1 1 2 7 1 3 5 7 1 6 7 7"));
-    // After a game stopped at line 4, ">" shows line 5; in play the browser is off.
-    Pasos("jugar;si;si;parar;siguiente");
-    QCOMPARE(ElJuego().LineaActual(), qint16(5));
-    Pasos("jugar;ultima");
-    QCOMPARE(ElJuego().LineaActual(), qint16(1));
-}
+        // Enter validates, as leaving the box does; other keys do not.
+        Cajas().RegistroEditado(QStringLiteral("6"));
+        Cajas().TeclaRegistro('6');
+        QCOMPARE(ElJuego().LineaActual(), qint16(3));
+        Cajas().TeclaRegistro(13);
+        QCOMPARE(ElJuego().LineaActual(), qint16(6));
+        QVERIFY(!modelo->Doc().Modificado);
+    }
+
+    void theArrowsStopAtTheEnds()
+    {
+        Poner(Fase::FueraDeJuego);
+        // From lines 1, 4 and 7: where | <, <, > and > | lead.
+        QStringList destinos;
+        for (const char *desde : {"1", "4", "7"})
+            for (const char *flecha : {"primera", "anterior", "siguiente", "ultima"}) {
+                Pasos(QStringLiteral("reg=%1;%2").arg(desde, flecha));
+                destinos << QString::number(ElJuego().LineaActual());
+            }
+        QCOMPARE(destinos.join(' '), QStringLiteral("1 1 2 7 1 3 5 7 1 6 7 7"));
+        // After a game stopped at line 4, ">" shows line 5; in play the browser is off.
+        Pasos("jugar;si;si;parar;siguiente");
+        QCOMPARE(ElJuego().LineaActual(), qint16(5));
+        Pasos("jugar;ultima");
+        QCOMPARE(ElJuego().LineaActual(), qint16(1));
+    }
+};
 
 QTEST_MAIN(TestEdicion)
 #include "tst_edicion.moc"

@@ -7,18 +7,6 @@ using Respuesta = Plataforma::Respuesta;
 class TestJuego : public PruebaDeModelo
 {
     Q_OBJECT
-private slots:
-    void eachPhaseHasItsControls();
-    void aGameWalksTheTreeWithTheColoursOfEachStep_data();
-    void aGameWalksTheTreeWithTheColoursOfEachStep();
-    void aWrongGuessLearnsAndTheParentKeepsItsLink();
-    void aFullBaseHoldsTheGuessUntilSi_data();
-    void aFullBaseHoldsTheGuessUntilSi();
-    void whatAFileBringsNeverIndexesOutsideTheLines_data();
-    void whatAFileBringsNeverIndexesOutsideTheLines();
-    void aQuoteInABoxStopsTheLearningStep();
-    void teachesFiveObjectsAndPlaysToEachOfThem();
-
 private:
     QString Lineas(int desde, int hasta) const
     {
@@ -28,167 +16,170 @@ private:
                 << QStringLiteral("%1 %2 %3").arg(Base().ValorSi[k]).arg(Base().ValorNo[k]).arg(Base().TextoLinea[k]);
         return lineas.join(QStringLiteral(" / "));
     }
-};
 
-void TestJuego::eachPhaseHasItsControls()
-{
-    // Si and No, Jugar, Parar, the file commands, the browser.
-    QStringList controles;
-    for (Fase fase : {Fase::FueraDeJuego, Fase::Jugando, Fase::Aprendiendo, Fase::BaseLlena}) {
-        const Controles c = ControlesDe(fase);
-        controles << QStringLiteral("%1%2%3%4%5").arg(c.siNo).arg(c.jugar).arg(c.parar).arg(c.archivo).arg(c.navegador);
+private slots:
+    void eachPhaseHasItsControls()
+    {
+        // Si and No, Jugar, Parar, the file commands, the browser.
+        QStringList controles;
+        for (Fase fase : {Fase::FueraDeJuego, Fase::Jugando, Fase::Aprendiendo, Fase::BaseLlena}) {
+            const Controles c = ControlesDe(fase);
+            controles
+                << QStringLiteral("%1%2%3%4%5").arg(c.siNo).arg(c.jugar).arg(c.parar).arg(c.archivo).arg(c.navegador);
+        }
+        QCOMPARE(controles, (QStringList{"01011", "10100", "10000", "10000"}));
     }
-    QCOMPARE(controles, (QStringList{"01011", "10100", "10000", "10000"}));
-}
 
-void TestJuego::aGameWalksTheTreeWithTheColoursOfEachStep_data()
-{
-    QTest::addColumn<QString>("respuestas");
-    QTest::addColumn<QString>("estado");
-    const std::pair<const char *, const char *> filas[] = {
-        {"", "jugando 1 2 3 | P O P | línea 1"},           {";no", "jugando 3 6 7 | P O P | línea 3"},
-        {";no;si", "jugando 6 0 0 | P O A | línea 6"},     {";no;si;si", "fuera 6 0 0 | P O V | línea 6"},
-        {";no;si;parar", "fuera 6 0 0 | P O A | línea 6"}, {";no;si;si;si", "fuera 6 0 0 | P O V | línea 6"},
-        {";no;si;no", "aprendiendo 6 0 0 | O P P | "}};
-    for (const auto &[respuestas, estado] : filas)
-        QTest::addRow("jugar%s", respuestas) << QString::fromUtf8(respuestas) << QString::fromUtf8(estado);
-}
-
-void TestJuego::aGameWalksTheTreeWithTheColoursOfEachStep()
-{
-    QFETCH(QString, respuestas);
-    QFETCH(QString, estado);
-    Abrir(BaseCompleta(7));
-    Pasos("o2=se vacía;o1=lo que pienso;jugar" + respuestas);
-    QCOMPARE(Estado(), estado);
-    const bool aprende = respuestas.endsWith("si;no");
-    QCOMPARE(Cajas().Texto(Caja::Objeto1) + '|' + Cajas().Texto(Caja::Objeto2),
-             QStringLiteral("lo que pienso|") + (aprende ? QStringLiteral("línea 6") : QString()));
-    QCOMPARE(modelo->Doc().Modificado, aprende);
-}
-
-void TestJuego::aWrongGuessLearnsAndTheParentKeepsItsLink()
-{
-    Abrir(BaseDeEjemplo());
-    // A change typed into the guess travels with it.
-    Pasos("o1=gato;jugar;si;pr=Objeto uno;no;pr=¿Maúlla?;no");
-    QCOMPARE(Lineas(1, 5), QStringLiteral("2 3 Pregunta / 5 4 ¿Maúlla? / 0 0 Objeto2 / 0 0 Objeto uno / 0 0 gato"));
-    QCOMPARE(ElJuego().CuentaObjetos(), QStringLiteral("El archivo tvo contiene  3 objetos"));
-    // The row still shows the line as the game reached it.
-    QCOMPARE(Estado(), QStringLiteral("fuera 2 0 0 | O P P | ¿Maúlla?"));
-}
-
-void TestJuego::aFullBaseHoldsTheGuessUntilSi_data()
-{
-    QTest::addColumn<QString>("idioma");
-    QTest::addColumn<QString>("numero");
-    QTest::newRow("comma") << "es_ES"
-                           << "299,5";
-    QTest::newRow("point") << "en_US"
-                           << "299.5";
-}
-
-void TestJuego::aFullBaseHoldsTheGuessUntilSi()
-{
-    QFETCH(QString, idioma);
-    QFETCH(QString, numero);
-    QLocale::setDefault(QLocale(idioma));
-    // 597 lines allow one more step; it makes 599 lines and 300 objects.
-    Abrir(BaseCompleta(597));
-    Pasos("jugar;si*9;no;si");
-    QCOMPARE(ElJuego().CuentaObjetos(), QStringLiteral("El archivo tvo contiene  300 objetos"));
-    Pasos("r:aceptar;r:aceptar;jugar;si*10;no");
-    QCOMPARE(Estado(), QStringLiteral("llena 598 0 0 | P O P | línea 512"));
-    modelo->Responder(false);
-    QLocale::setDefault(QLocale::c());
-    QCOMPARE(Mensajes(),
-             QStringList(2, QStringLiteral("Límite de memoria: Ya hay más de %1 objetos [A!]").arg(numero)));
-    modelo->Responder(true);
-    QCOMPARE(Estado(), QStringLiteral("fuera 598 0 0 | P O V | línea 512"));
-    QCOMPARE(Base().NumLineas, qint16(599));
-}
-
-void TestJuego::whatAFileBringsNeverIndexesOutsideTheLines_data()
-{
-    QTest::addColumn<QByteArray>("lineas");
-    QTest::addColumn<QString>("respuestas");
-    QTest::addColumn<QString>("mensaje");
-    QTest::addColumn<QString>("estado");
-    const auto fila = [](const char *nombre, const char *lineas, const char *respuestas, const char *mensaje,
-                         const char *estado) {
-        QTest::newRow(nombre) << QByteArray(lineas) << respuestas << QString::fromUtf8(mensaje)
-                              << QString::fromUtf8(estado);
-    };
-    const char *const enlace =
-        "Enlace incorrecto: La línea 1 lleva a la línea %1, que no existe. El juego termina aquí.";
-    fila("a link of 0 on one side", "3\",1,0,3", "si", enlace, "fuera 1 0 3 | P O P | q");
-    fila("a link to 600", "3\",1,600,3", "si", enlace, "fuera 1 600 3 | P O P | q");
-    fila("a negative link", "3\",1,-1,3", "si", enlace, "fuera 1 -1 3 | P O P | q");
-    fila("a link above the count: an empty guess", "3\",1,599,3", "si", "", "jugando 599 0 0 | P O A | ");
-    fila("learning with an even count would need line 600", "598\",1,2,3", "si;no",
-         "No se puede aprender: El archivo tiene 598 líneas: no caben dos líneas más sin pasar de 599.",
-         "jugando 2 0 0 | P O A | a");
-    fila("learning without lines", "0\",1,2,3", "no",
-         "No se puede aprender: El archivo dice tener 0 líneas: no hay dónde guardar un objeto nuevo.",
-         "jugando 1 0 0 | P O P | ");
-    fila("learning at a guess above the count", "3\",1,9,3", "si;no",
-         "No se puede aprender: La línea 9 está fuera del archivo, que tiene 3 líneas: no se puede aprender en ella.",
-         "jugando 9 0 0 | P O A | ");
-    fila("an empty line 1 is a guess: Si", "1\",1,0,0", "si", "", "fuera 1 0 0 | P O V | q");
-    fila("an empty line 1 is a guess: No", "1\",1,0,0", "no", "", "aprendiendo 1 0 0 | O P P | ");
-}
-
-void TestJuego::whatAFileBringsNeverIndexesOutsideTheLines()
-{
-    QFETCH(QByteArray, lineas);
-    QFETCH(QString, respuestas);
-    QFETCH(QString, mensaje);
-    QFETCH(QString, estado);
-    AbrirBytes("0,0,0,\"\"\r\n0,0,0,\"\"\r\n0,0,0,\"" + lineas + ",\"q\"\r\n2,0,0,\"a\"\r\n3,0,0,\"b\"\r\n");
-    const BaseConocimiento antes = Base();
-    Pasos((mensaje.isEmpty() ? "jugar;" : "r:aceptar;jugar;") + respuestas);
-    mensaje = mensaje.arg(QString::fromLatin1(lineas).section(',', 2, 2));
-    QCOMPARE(Mensajes(), mensaje.isEmpty() ? QStringList() : QStringList{mensaje + QStringLiteral(" [A!]")});
-    QCOMPARE(Estado(), estado);
-    QVERIFY(Base().TextoLinea == antes.TextoLinea && Base().NumLineas == antes.NumLineas);
-}
-
-void TestJuego::aQuoteInABoxStopsTheLearningStep()
-{
-    for (const auto &[caja, nombre] :
-         {std::pair{Caja::Objeto1, "Objeto 1"}, {Caja::Objeto2, "Objeto 2"}, {Caja::Pregunta, "Pregunta"}}) {
-        const QString antes = Cajas().Texto(caja);
-        Cajas().TextoEditado(caja, QStringLiteral("con \"comillas\""));
-        Pasos("r:aceptar;si");
-        QCOMPARE(Mensajes().constLast(),
-                 QStringLiteral("Comillas encontradas: Quite las comillas del texto %1 [Ax]").arg(nombre));
-        QVERIFY(Base().NumLineas == 1 && ElJuego().FaseActual() == Fase::Aprendiendo);
-        Cajas().TextoEditado(caja, antes);
+    void aGameWalksTheTreeWithTheColoursOfEachStep_data()
+    {
+        QTest::addColumn<QString>("respuestas");
+        QTest::addColumn<QString>("estado");
+        const std::pair<const char *, const char *> filas[] = {
+            {"", "jugando 1 2 3 | P O P | línea 1"},           {";no", "jugando 3 6 7 | P O P | línea 3"},
+            {";no;si", "jugando 6 0 0 | P O A | línea 6"},     {";no;si;si", "fuera 6 0 0 | P O V | línea 6"},
+            {";no;si;parar", "fuera 6 0 0 | P O A | línea 6"}, {";no;si;si;si", "fuera 6 0 0 | P O V | línea 6"},
+            {";no;si;no", "aprendiendo 6 0 0 | O P P | "}};
+        for (const auto &[respuestas, estado] : filas)
+            QTest::addRow("jugar%s", respuestas) << QString::fromUtf8(respuestas) << QString::fromUtf8(estado);
     }
-}
 
-void TestJuego::teachesFiveObjectsAndPlaysToEachOfThem()
-{
-    // Each object after the answers that reach the guess it is taught against.
-    const QList<std::pair<QString, QString>> objetos = {
-        {"gato", ""}, {"perro", ""}, {"pez", ";no"}, {"loro", ";no;no"}, {"vaca", ";si"}};
-    Pasos("o1=gato;o2=perro;pr=¿Ladra?;no");
-    for (int i = 2; i < objetos.size(); ++i)
-        Pasos(QStringLiteral("o1=%1;jugar%2;no;pr=¿Es un %1?;no").arg(objetos[i].first, objetos[i].second));
-    QCOMPARE(Base().NumLineas, qint16(9));
-    const std::function<bool(int, const QString &)> contiene = [&](int linea, const QString &objeto) {
-        return Base().TextoLinea[linea] == objeto ||
-               (Base().EsPregunta(linea) &&
-                (contiene(Base().ValorSi[linea], objeto) || contiene(Base().ValorNo[linea], objeto)));
-    };
-    for (const auto &objeto : objetos) {
-        modelo->Jugar();
-        while (Base().EsPregunta(ElJuego().LineaActual()))
-            modelo->Responder(contiene(Base().ValorSi[ElJuego().LineaActual()], objeto.first));
-        QCOMPARE(Cajas().Texto(Caja::Pregunta), objeto.first);
+    void aGameWalksTheTreeWithTheColoursOfEachStep()
+    {
+        QFETCH(QString, respuestas);
+        QFETCH(QString, estado);
+        Abrir(BaseCompleta(7));
+        Pasos("o2=se vacía;o1=lo que pienso;jugar" + respuestas);
+        QCOMPARE(Estado(), estado);
+        const bool aprende = respuestas.endsWith("si;no");
+        QCOMPARE(Cajas().Texto(Caja::Objeto1) + '|' + Cajas().Texto(Caja::Objeto2),
+                 QStringLiteral("lo que pienso|") + (aprende ? QStringLiteral("línea 6") : QString()));
+        QCOMPARE(modelo->Doc().Modificado, aprende);
+    }
+
+    void aWrongGuessLearnsAndTheParentKeepsItsLink()
+    {
+        Abrir(BaseDeEjemplo());
+        // A change typed into the guess travels with it.
+        Pasos("o1=gato;jugar;si;pr=Objeto uno;no;pr=¿Maúlla?;no");
+        QCOMPARE(Lineas(1, 5), QStringLiteral("2 3 Pregunta / 5 4 ¿Maúlla? / 0 0 Objeto2 / 0 0 Objeto uno / 0 0 gato"));
+        QCOMPARE(ElJuego().CuentaObjetos(), QStringLiteral("El archivo tvo contiene  3 objetos"));
+        // The row still shows the line as the game reached it.
+        QCOMPARE(Estado(), QStringLiteral("fuera 2 0 0 | O P P | ¿Maúlla?"));
+    }
+
+    void aFullBaseHoldsTheGuessUntilSi_data()
+    {
+        QTest::addColumn<QString>("idioma");
+        QTest::addColumn<QString>("numero");
+        QTest::newRow("comma") << "es_ES"
+                               << "299,5";
+        QTest::newRow("point") << "en_US"
+                               << "299.5";
+    }
+
+    void aFullBaseHoldsTheGuessUntilSi()
+    {
+        QFETCH(QString, idioma);
+        QFETCH(QString, numero);
+        QLocale::setDefault(QLocale(idioma));
+        // 597 lines allow one more step; it makes 599 lines and 300 objects.
+        Abrir(BaseCompleta(597));
+        Pasos("jugar;si*9;no;si");
+        QCOMPARE(ElJuego().CuentaObjetos(), QStringLiteral("El archivo tvo contiene  300 objetos"));
+        Pasos("r:aceptar;r:aceptar;jugar;si*10;no");
+        QCOMPARE(Estado(), QStringLiteral("llena 598 0 0 | P O P | línea 512"));
+        modelo->Responder(false);
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(Mensajes(),
+                 QStringList(2, QStringLiteral("Límite de memoria: Ya hay más de %1 objetos [A!]").arg(numero)));
         modelo->Responder(true);
+        QCOMPARE(Estado(), QStringLiteral("fuera 598 0 0 | P O V | línea 512"));
+        QCOMPARE(Base().NumLineas, qint16(599));
     }
-}
+
+    void whatAFileBringsNeverIndexesOutsideTheLines_data()
+    {
+        QTest::addColumn<QByteArray>("lineas");
+        QTest::addColumn<QString>("respuestas");
+        QTest::addColumn<QString>("mensaje");
+        QTest::addColumn<QString>("estado");
+        const auto fila = [](const char *nombre, const char *lineas, const char *respuestas, const char *mensaje,
+                             const char *estado) {
+            QTest::newRow(nombre) << QByteArray(lineas) << respuestas << QString::fromUtf8(mensaje)
+                                  << QString::fromUtf8(estado);
+        };
+        const char *const enlace =
+            "Enlace incorrecto: La línea 1 lleva a la línea %1, que no existe. El juego termina aquí.";
+        fila("a link of 0 on one side", "3\",1,0,3", "si", enlace, "fuera 1 0 3 | P O P | q");
+        fila("a link to 600", "3\",1,600,3", "si", enlace, "fuera 1 600 3 | P O P | q");
+        fila("a negative link", "3\",1,-1,3", "si", enlace, "fuera 1 -1 3 | P O P | q");
+        fila("a link above the count: an empty guess", "3\",1,599,3", "si", "", "jugando 599 0 0 | P O A | ");
+        fila("learning with an even count would need line 600", "598\",1,2,3", "si;no",
+             "No se puede aprender: El archivo tiene 598 líneas: no caben dos líneas más sin pasar de 599.",
+             "jugando 2 0 0 | P O A | a");
+        fila("learning without lines", "0\",1,2,3", "no",
+             "No se puede aprender: El archivo dice tener 0 líneas: no hay dónde guardar un objeto nuevo.",
+             "jugando 1 0 0 | P O P | ");
+        fila("learning at a guess above the count", "3\",1,9,3", "si;no",
+             "No se puede aprender: La línea 9 está fuera del archivo, que tiene 3 líneas: no se puede aprender en "
+             "ella.",
+             "jugando 9 0 0 | P O A | ");
+        fila("an empty line 1 is a guess: Si", "1\",1,0,0", "si", "", "fuera 1 0 0 | P O V | q");
+        fila("an empty line 1 is a guess: No", "1\",1,0,0", "no", "", "aprendiendo 1 0 0 | O P P | ");
+    }
+
+    void whatAFileBringsNeverIndexesOutsideTheLines()
+    {
+        QFETCH(QByteArray, lineas);
+        QFETCH(QString, respuestas);
+        QFETCH(QString, mensaje);
+        QFETCH(QString, estado);
+        AbrirBytes("0,0,0,\"\"\r\n0,0,0,\"\"\r\n0,0,0,\"" + lineas + ",\"q\"\r\n2,0,0,\"a\"\r\n3,0,0,\"b\"\r\n");
+        const BaseConocimiento antes = Base();
+        Pasos((mensaje.isEmpty() ? "jugar;" : "r:aceptar;jugar;") + respuestas);
+        mensaje = mensaje.arg(QString::fromLatin1(lineas).section(',', 2, 2));
+        QCOMPARE(Mensajes(), mensaje.isEmpty() ? QStringList() : QStringList{mensaje + QStringLiteral(" [A!]")});
+        QCOMPARE(Estado(), estado);
+        QVERIFY(Base().TextoLinea == antes.TextoLinea && Base().NumLineas == antes.NumLineas);
+    }
+
+    void aQuoteInABoxStopsTheLearningStep()
+    {
+        for (const auto &[caja, nombre] :
+             {std::pair{Caja::Objeto1, "Objeto 1"}, {Caja::Objeto2, "Objeto 2"}, {Caja::Pregunta, "Pregunta"}}) {
+            const QString antes = Cajas().Texto(caja);
+            Cajas().TextoEditado(caja, QStringLiteral("con \"comillas\""));
+            Pasos("r:aceptar;si");
+            QCOMPARE(Mensajes().constLast(),
+                     QStringLiteral("Comillas encontradas: Quite las comillas del texto %1 [Ax]").arg(nombre));
+            QVERIFY(Base().NumLineas == 1 && ElJuego().FaseActual() == Fase::Aprendiendo);
+            Cajas().TextoEditado(caja, antes);
+        }
+    }
+
+    void teachesFiveObjectsAndPlaysToEachOfThem()
+    {
+        // Each object after the answers that reach the guess it is taught against.
+        const QList<std::pair<QString, QString>> objetos = {
+            {"gato", ""}, {"perro", ""}, {"pez", ";no"}, {"loro", ";no;no"}, {"vaca", ";si"}};
+        Pasos("o1=gato;o2=perro;pr=¿Ladra?;no");
+        for (int i = 2; i < objetos.size(); ++i)
+            Pasos(QStringLiteral("o1=%1;jugar%2;no;pr=¿Es un %1?;no").arg(objetos[i].first, objetos[i].second));
+        QCOMPARE(Base().NumLineas, qint16(9));
+        const std::function<bool(int, const QString &)> contiene = [&](int linea, const QString &objeto) {
+            return Base().TextoLinea[linea] == objeto ||
+                   (Base().EsPregunta(linea) &&
+                    (contiene(Base().ValorSi[linea], objeto) || contiene(Base().ValorNo[linea], objeto)));
+        };
+        for (const auto &objeto : objetos) {
+            modelo->Jugar();
+            while (Base().EsPregunta(ElJuego().LineaActual()))
+                modelo->Responder(contiene(Base().ValorSi[ElJuego().LineaActual()], objeto.first));
+            QCOMPARE(Cajas().Texto(Caja::Pregunta), objeto.first);
+            modelo->Responder(true);
+        }
+    }
+};
 
 QTEST_MAIN(TestJuego)
 #include "tst_juego.moc"

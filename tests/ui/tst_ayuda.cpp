@@ -38,79 +38,76 @@ class TestAyuda : public PruebaDeVentana
 {
     Q_OBJECT
 private slots:
-    void showsTheTwoDocuments();
-    void eachWindowOpensOnceAndFollowsItsSize();
-};
+    // The two documents as the RTF reader builds them: code-page escapes, paragraphs, bold, italic and centred
+    // groups, font tables skipped.
+    void showsTheTwoDocuments()
+    {
+        frmVocab vocab;
+        QCOMPARE(vocab.objectName() + vocab.windowTitle() + QString::number(vocab.width()) + 'x' +
+                     QString::number(vocab.height()) + (vocab.RichTextBox1->isReadOnly() ? "" : " editable"),
+                 QStringLiteral("frmVocabVocabulario ElTarvo266x322"));
+        const QStringList parrafos = Parrafos(*vocab.RichTextBox1->document());
+        // The title, an empty paragraph, 73 entries and two empty paragraphs.
+        QCOMPARE(parrafos.mid(0, 3), (QStringList{"Vocabulario para ElTarvobc", "", "-Abrir, abriendo=Open"}));
+        QCOMPARE(parrafos.mid(75, 2), (QStringList{"", ""}));
+        QVERIFY(parrafos[74].startsWith(QStringLiteral("-Vincular=")));
+        for (const QString &entrada : parrafos.mid(2, 73))
+            QVERIFY2(entrada.startsWith(QLatin1Char('-')) && entrada.contains(QLatin1Char('=')), qPrintable(entrada));
+        QVERIFY(parrafos.contains(QStringLiteral("-Heurísticamente=Que aprende por si mismo (Learns by itself)")));
 
-// The two documents as the RTF reader builds them: code-page escapes, paragraphs, bold, italic and centred
-// groups, font tables skipped.
-void TestAyuda::showsTheTwoDocuments()
-{
-    frmVocab vocab;
-    QCOMPARE(vocab.objectName() + vocab.windowTitle() + QString::number(vocab.width()) + 'x' +
-                 QString::number(vocab.height()) + (vocab.RichTextBox1->isReadOnly() ? "" : " editable"),
-             QStringLiteral("frmVocabVocabulario ElTarvo266x322"));
-    const QStringList parrafos = Parrafos(*vocab.RichTextBox1->document());
-    // The title, an empty paragraph, 73 entries and two empty paragraphs.
-    QCOMPARE(parrafos.mid(0, 3), (QStringList{"Vocabulario para ElTarvobc", "", "-Abrir, abriendo=Open"}));
-    QCOMPARE(parrafos.mid(75, 2), (QStringList{"", ""}));
-    QVERIFY(parrafos[74].startsWith(QStringLiteral("-Vincular=")));
-    for (const QString &entrada : parrafos.mid(2, 73))
-        QVERIFY2(entrada.startsWith(QLatin1Char('-')) && entrada.contains(QLatin1Char('=')), qPrintable(entrada));
-    QVERIFY(parrafos.contains(QStringLiteral("-Heurísticamente=Que aprende por si mismo (Learns by itself)")));
-
-    frmAyuda ayuda;
-    QCOMPARE(ayuda.objectName() + ayuda.windowTitle() + QString::number(ayuda.width()) + 'x' +
-                 QString::number(ayuda.height()),
-             QStringLiteral("frmAyudaAyuda de 'El Tarvo'218x320"));
-    const QStringList texto = Parrafos(*ayuda.RichTextBox1->document());
-    QCOMPARE(texto.mid(2, 2), (QStringList{QStringLiteral("Ayuda El Tarvo 2013 - 2015 versión 3.2bc"), "Helpbic"}));
-    qsizetype desde = 0;
-    // In order; everything after the README rule is English in italics.
-    for (const char *cita : {"New:", "Máximo 32766 caracteres por objeto.", "Introducción:",
-                             "Puede recordar 300 "
-                             "objetos.",
-                             "README", "There are (N*2)-1 objects and questions, where N=Number of objects.i"}) {
-        desde =
-            texto.indexOf(QRegularExpression(".*" + QRegularExpression::escape(QString::fromUtf8(cita)) + ".*"), desde);
-        QVERIFY2(desde >= 0, cita);
+        frmAyuda ayuda;
+        QCOMPARE(ayuda.objectName() + ayuda.windowTitle() + QString::number(ayuda.width()) + 'x' +
+                     QString::number(ayuda.height()),
+                 QStringLiteral("frmAyudaAyuda de 'El Tarvo'218x320"));
+        const QStringList texto = Parrafos(*ayuda.RichTextBox1->document());
+        QCOMPARE(texto.mid(2, 2), (QStringList{QStringLiteral("Ayuda El Tarvo 2013 - 2015 versión 3.2bc"), "Helpbic"}));
+        qsizetype desde = 0;
+        // In order; everything after the README rule is English in italics.
+        for (const char *cita : {"New:", "Máximo 32766 caracteres por objeto.", "Introducción:",
+                                 "Puede recordar 300 "
+                                 "objetos.",
+                                 "README", "There are (N*2)-1 objects and questions, where N=Number of objects.i"}) {
+            desde = texto.indexOf(QRegularExpression(".*" + QRegularExpression::escape(QString::fromUtf8(cita)) + ".*"),
+                                  desde);
+            QVERIFY2(desde >= 0, cita);
+        }
     }
-}
 
-void TestAyuda::eachWindowOpensOnceAndFollowsItsSize()
-{
-    for (const char *boton : {"cmdAyuda", "cmdAyuda", "cmdVocab", "cmdVocab"})
-        Pulsar(boton);
-    QCOMPARE(Abiertas<frmAyuda>().size() + Abiertas<frmVocab>().size(), 2);
-    QPointer<frmVocab> vocab = Abiertas<frmVocab>().constFirst();
-    QVERIFY(QTest::qWaitForWindowActive(vocab));
-    // Modeless and without an owner; a second click keeps the scroll position and brings it to the front.
-    QVERIFY(!vocab->isModal() && !vocab->parentWidget() && ventana->isEnabled());
-    QScrollBar *barra = vocab->RichTextBox1->verticalScrollBar();
-    barra->setValue(barra->maximum() / 2);
-    Pulsar("cmdAyuda");
-    QVERIFY(QTest::qWaitForWindowActive(Abiertas<frmAyuda>().constFirst()));
-    Pulsar("cmdVocab");
-    QVERIFY(QTest::qWaitForWindowActive(vocab));
-    QCOMPARE(barra->value(), barra->maximum() / 2);
-    // The box fills the window less 125 by 540 twips; too small for it, the box keeps its last height.
-    vocab->resize(300, 400);
-    const QSize exterior = vocab->frameGeometry().size();
-    QTRY_COMPARE(vocab->RichTextBox1->size(),
-                 QSize((exterior.width() * 15 - 125) / 15, (exterior.height() * 15 - 540) / 15));
-    QCOMPARE(vocab->RichTextBox1->pos(), QPoint(0, 8));
-    vocab->resize(200, 20);
-    QTRY_COMPARE(vocab->RichTextBox1->width(), (vocab->frameGeometry().width() * 15 - 125) / 15);
-    QCOMPARE(vocab->RichTextBox1->height(), (exterior.height() * 15 - 540) / 15);
-    // Closed, it is destroyed, and the next one starts at the top; both end with the main window.
-    vocab->close();
-    QTRY_VERIFY(!vocab);
-    Pulsar("cmdVocab");
-    QCOMPARE(Abiertas<frmVocab>().constFirst()->RichTextBox1->verticalScrollBar()->value(), 0);
-    QPointer<frmAyuda> ayuda = Abiertas<frmAyuda>().constFirst();
-    ventana.reset();
-    QVERIFY(!ayuda && Abiertas<frmVocab>().isEmpty());
-}
+    void eachWindowOpensOnceAndFollowsItsSize()
+    {
+        for (const char *boton : {"cmdAyuda", "cmdAyuda", "cmdVocab", "cmdVocab"})
+            Pulsar(boton);
+        QCOMPARE(Abiertas<frmAyuda>().size() + Abiertas<frmVocab>().size(), 2);
+        QPointer<frmVocab> vocab = Abiertas<frmVocab>().constFirst();
+        QVERIFY(QTest::qWaitForWindowActive(vocab));
+        // Modeless and without an owner; a second click keeps the scroll position and brings it to the front.
+        QVERIFY(!vocab->isModal() && !vocab->parentWidget() && ventana->isEnabled());
+        QScrollBar *barra = vocab->RichTextBox1->verticalScrollBar();
+        barra->setValue(barra->maximum() / 2);
+        Pulsar("cmdAyuda");
+        QVERIFY(QTest::qWaitForWindowActive(Abiertas<frmAyuda>().constFirst()));
+        Pulsar("cmdVocab");
+        QVERIFY(QTest::qWaitForWindowActive(vocab));
+        QCOMPARE(barra->value(), barra->maximum() / 2);
+        // The box fills the window less 125 by 540 twips; too small for it, the box keeps its last height.
+        vocab->resize(300, 400);
+        const QSize exterior = vocab->frameGeometry().size();
+        QTRY_COMPARE(vocab->RichTextBox1->size(),
+                     QSize((exterior.width() * 15 - 125) / 15, (exterior.height() * 15 - 540) / 15));
+        QCOMPARE(vocab->RichTextBox1->pos(), QPoint(0, 8));
+        vocab->resize(200, 20);
+        QTRY_COMPARE(vocab->RichTextBox1->width(), (vocab->frameGeometry().width() * 15 - 125) / 15);
+        QCOMPARE(vocab->RichTextBox1->height(), (exterior.height() * 15 - 540) / 15);
+        // Closed, it is destroyed, and the next one starts at the top; both end with the main window.
+        vocab->close();
+        QTRY_VERIFY(!vocab);
+        Pulsar("cmdVocab");
+        QCOMPARE(Abiertas<frmVocab>().constFirst()->RichTextBox1->verticalScrollBar()->value(), 0);
+        QPointer<frmAyuda> ayuda = Abiertas<frmAyuda>().constFirst();
+        ventana.reset();
+        QVERIFY(!ayuda && Abiertas<frmVocab>().isEmpty());
+    }
+};
 
 QTEST_MAIN(TestAyuda)
 #include "tst_ayuda.moc"

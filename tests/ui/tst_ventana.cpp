@@ -55,19 +55,6 @@ double Contraste(const QColor &a, const QColor &b)
 class TestVentana : public PruebaDeVentana
 {
     Q_OBJECT
-private slots:
-    void everyControlFitsItsPlaceAndIsNamed();
-    void aSessionByMouseAndKeysShowsTheModelAtEveryStep();
-    void aClickThatLeftARefusingBoxDoesNotAct();
-    void anEditReachesTheDocumentBeforeACommand_data();
-    void anEditReachesTheDocumentBeforeACommand();
-    void everyColouredControlReadsOnADarkDesktop();
-    void escapeAndTheCloseBoxChangeNothing_data();
-    void escapeAndTheCloseBoxChangeNothing();
-    void aBoxGivesBackItsTextAsItCame_data();
-    void aBoxGivesBackItsTextAsItCame();
-    void theFileViewShowsWhatAFreshViewWould();
-
 private:
     // Every control shows what the model holds: texts, backgrounds, the row, the enabled set, the captions.
     void VerificarQueMuestraElModelo()
@@ -98,254 +85,260 @@ private:
                  (QStringList{ElJuego().CuentaObjetos(), modelo->EtiquetaArchivo(), modelo->Titulo(),
                               DecodificarCp1252(modelo->Vista().join()).replace(QLatin1String("\r\n"), "\n")}));
     }
-};
 
-void TestVentana::everyControlFitsItsPlaceAndIsNamed()
-{
-    QVERIFY(ventana->size() == QSize(644, 488) && ventana->objectName() == QLatin1String("frmElTarvo"));
-    // The boxes that only show: the two links and the file view.
-    QVERIFY(Control<QLineEdit>("txtValorSi")->isReadOnly() && Control<QLineEdit>("txtValorNo")->isReadOnly() &&
-            Control<QPlainTextEdit>("RichTextBox1")->isReadOnly());
-    QList<QWidget *> controles;
-    for (QWidget *control : ventana->findChildren<QWidget *>())
-        if (!control->objectName().isEmpty() && !control->objectName().startsWith(QLatin1String("qt_")))
-            controles << control;
-    QCOMPARE(controles.size(), 34);
-    for (QWidget *control : controles) {
-        const QString nombre = control->objectName();
-        QVERIFY2(control->parentWidget()->rect().contains(control->geometry()), qPrintable(nombre));
-        // The layout's frames meet with one pixel in common.
-        for (QWidget *otro : controles) {
-            const QRect comun = control->geometry() & otro->geometry();
-            QVERIFY2(otro == control || otro->parentWidget() != control->parentWidget() ||
-                         std::min(comun.width(), comun.height()) <= 1,
-                     qPrintable(nombre + QLatin1Char(' ') + otro->objectName()));
+private slots:
+    void everyControlFitsItsPlaceAndIsNamed()
+    {
+        QVERIFY(ventana->size() == QSize(644, 488) && ventana->objectName() == QLatin1String("frmElTarvo"));
+        // The boxes that only show: the two links and the file view.
+        QVERIFY(Control<QLineEdit>("txtValorSi")->isReadOnly() && Control<QLineEdit>("txtValorNo")->isReadOnly() &&
+                Control<QPlainTextEdit>("RichTextBox1")->isReadOnly());
+        QList<QWidget *> controles;
+        for (QWidget *control : ventana->findChildren<QWidget *>())
+            if (!control->objectName().isEmpty() && !control->objectName().startsWith(QLatin1String("qt_")))
+                controles << control;
+        QCOMPARE(controles.size(), 34);
+        for (QWidget *control : controles) {
+            const QString nombre = control->objectName();
+            QVERIFY2(control->parentWidget()->rect().contains(control->geometry()), qPrintable(nombre));
+            // The layout's frames meet with one pixel in common.
+            for (QWidget *otro : controles) {
+                const QRect comun = control->geometry() & otro->geometry();
+                QVERIFY2(otro == control || otro->parentWidget() != control->parentWidget() ||
+                             std::min(comun.width(), comun.height()) <= 1,
+                         qPrintable(nombre + QLatin1Char(' ') + otro->objectName()));
+            }
+            QVERIFY2(control->focusPolicy() == Qt::NoFocus ||
+                         !QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(),
+                     qPrintable(nombre));
         }
-        QVERIFY2(control->focusPolicy() == Qt::NoFocus ||
-                     !QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(),
-                 qPrintable(nombre));
+        // The layout was measured in a narrower font: a caption that would not fit is drawn a little smaller.
+        for (const QLabel *etiqueta : ventana->findChildren<QLabel *>()) {
+            const QFontMetrics medidas(etiqueta->font());
+            const int alto =
+                medidas.boundingRect(etiqueta->contentsRect(), Qt::TextWordWrap, etiqueta->text()).height();
+            QVERIFY2(alto - medidas.descent() <= etiqueta->contentsRect().height() &&
+                         etiqueta->font().pointSizeF() >= 6,
+                     qPrintable(etiqueta->objectName()));
+        }
+        QCOMPARE(Control<QLabel>("Label1")->font().pointSizeF(), 8.0);
     }
-    // The layout was measured in a narrower font: a caption that would not fit is drawn a little smaller.
-    for (const QLabel *etiqueta : ventana->findChildren<QLabel *>()) {
-        const QFontMetrics medidas(etiqueta->font());
-        const int alto = medidas.boundingRect(etiqueta->contentsRect(), Qt::TextWordWrap, etiqueta->text()).height();
-        QVERIFY2(alto - medidas.descent() <= etiqueta->contentsRect().height() && etiqueta->font().pointSizeF() >= 6,
-                 qPrintable(etiqueta->objectName()));
+
+    void aSessionByMouseAndKeysShowsTheModelAtEveryStep()
+    {
+        QCOMPARE(QApplication::focusWidget(), Control("txtObjeto1"));
+        VerificarQueMuestraElModelo();
+        Teclear("txtObjeto1", QStringLiteral("gato"));
+        Teclear("txtObjeto2", QStringLiteral("perro"));
+        Teclear("txtPreguntaUsr", QStringLiteral("Ladra?"));
+        // Alt+N clicks "No", a moment later.
+        QTest::keyClick(ventana.get(), Qt::Key_N, Qt::AltModifier);
+        QTRY_COMPARE(Base().TextoLinea[2], QStringLiteral("perro"));
+        VerificarQueMuestraElModelo();
+        Pulsar("cmdJugar");
+        VerificarQueMuestraElModelo();
+        Pulsar("cmdNo");
+        VerificarQueMuestraElModelo();
+        QCOMPARE(QAccessible::queryAccessibleInterface(Control("txtPreguntaUsr"))->text(QAccessible::Description),
+                 QStringLiteral("objeto adivinado"));
+        QTest::keyClick(ventana.get(), Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(ElJuego().FaseActual(), Fase::FueraDeJuego);
+        VerificarQueMuestraElModelo();
+        // The browser: a click in the box selects its number, Enter shows the line typed, the arrows step.
+        auto *registro = Control<QLineEdit>("txtRegistro");
+        QTest::mouseClick(registro, Qt::LeftButton);
+        QCOMPARE(registro->selectedText(), QStringLiteral("2"));
+        QTest::keyClicks(registro, QStringLiteral("1\r"));
+        Pulsar("cmdArrDer");
+        QCOMPARE(ElJuego().LineaActual(), qint16(2));
+        // A typed quote becomes an apostrophe; input-method text counts as typing; leaving commits.
+        Control("txtCarac")->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(Control("txtCarac"), '"');
+        QInputMethodEvent compuesto;
+        compuesto.setCommitString(QStringLiteral("á\""));
+        QCoreApplication::sendEvent(Control("txtCarac"), &compuesto);
+        Salir("txtCarac");
+        QCOMPARE(Base().Caracteristicas, QStringLiteral("'á'Características (del archivo)"));
+        VerificarQueMuestraElModelo();
     }
-    QCOMPARE(Control<QLabel>("Label1")->font().pointSizeF(), 8.0);
-}
 
-void TestVentana::aSessionByMouseAndKeysShowsTheModelAtEveryStep()
-{
-    QCOMPARE(QApplication::focusWidget(), Control("txtObjeto1"));
-    VerificarQueMuestraElModelo();
-    Teclear("txtObjeto1", QStringLiteral("gato"));
-    Teclear("txtObjeto2", QStringLiteral("perro"));
-    Teclear("txtPreguntaUsr", QStringLiteral("Ladra?"));
-    // Alt+N clicks "No", a moment later.
-    QTest::keyClick(ventana.get(), Qt::Key_N, Qt::AltModifier);
-    QTRY_COMPARE(Base().TextoLinea[2], QStringLiteral("perro"));
-    VerificarQueMuestraElModelo();
-    Pulsar("cmdJugar");
-    VerificarQueMuestraElModelo();
-    Pulsar("cmdNo");
-    VerificarQueMuestraElModelo();
-    QCOMPARE(QAccessible::queryAccessibleInterface(Control("txtPreguntaUsr"))->text(QAccessible::Description),
-             QStringLiteral("objeto adivinado"));
-    QTest::keyClick(ventana.get(), Qt::Key_S, Qt::AltModifier);
-    QTRY_COMPARE(ElJuego().FaseActual(), Fase::FueraDeJuego);
-    VerificarQueMuestraElModelo();
-    // The browser: a click in the box selects its number, Enter shows the line typed, the arrows step.
-    auto *registro = Control<QLineEdit>("txtRegistro");
-    QTest::mouseClick(registro, Qt::LeftButton);
-    QCOMPARE(registro->selectedText(), QStringLiteral("2"));
-    QTest::keyClicks(registro, QStringLiteral("1\r"));
-    Pulsar("cmdArrDer");
-    QCOMPARE(ElJuego().LineaActual(), qint16(2));
-    // A typed quote becomes an apostrophe; input-method text counts as typing; leaving commits.
-    Control("txtCarac")->setFocus(Qt::MouseFocusReason);
-    QTest::keyClick(Control("txtCarac"), '"');
-    QInputMethodEvent compuesto;
-    compuesto.setCommitString(QStringLiteral("á\""));
-    QCoreApplication::sendEvent(Control("txtCarac"), &compuesto);
-    Salir("txtCarac");
-    QCOMPARE(Base().Caracteristicas, QStringLiteral("'á'Características (del archivo)"));
-    VerificarQueMuestraElModelo();
-}
+    void aClickThatLeftARefusingBoxDoesNotAct()
+    {
+        Abrir(BaseCompleta(7));
+        // Pasted: a typed quote would become an apostrophe.
+        auto *caja = Control<CajaTexto>("txtPreguntaUsr");
+        caja->setFocus(Qt::MouseFocusReason);
+        caja->insertPlainText(QStringLiteral("\""));
+        guion->ResponderMensaje(Respuesta::Aceptar);
+        Pulsar("cmdArrDer");
+        // The message, the focus back in the box, and no move: the refused text is there to be mended.
+        QVERIFY(Mensajes().size() == 1 && QApplication::focusWidget() == caja && ElJuego().LineaActual() == 1);
+        Teclear("txtPreguntaUsr", QStringLiteral("mi arreglo"));
+        Pulsar("cmdArrDer");
+        QVERIFY(ElJuego().LineaActual() == 2 && Base().TextoLinea[1] == QStringLiteral("mi arreglo"));
+    }
 
-void TestVentana::aClickThatLeftARefusingBoxDoesNotAct()
-{
-    Abrir(BaseCompleta(7));
-    // Pasted: a typed quote would become an apostrophe.
-    auto *caja = Control<CajaTexto>("txtPreguntaUsr");
-    caja->setFocus(Qt::MouseFocusReason);
-    caja->insertPlainText(QStringLiteral("\""));
-    guion->ResponderMensaje(Respuesta::Aceptar);
-    Pulsar("cmdArrDer");
-    // The message, the focus back in the box, and no move: the refused text is there to be mended.
-    QVERIFY(Mensajes().size() == 1 && QApplication::focusWidget() == caja && ElJuego().LineaActual() == 1);
-    Teclear("txtPreguntaUsr", QStringLiteral("mi arreglo"));
-    Pulsar("cmdArrDer");
-    QVERIFY(ElJuego().LineaActual() == 2 && Base().TextoLinea[1] == QStringLiteral("mi arreglo"));
-}
+    void anEditReachesTheDocumentBeforeACommand_data()
+    {
+        // How the buttons take the focus: 0 on a click, 1 by Tab as the style says, 2 forced to Tab only.
+        QTest::addColumn<int>("foco");
+        QTest::addColumn<QString>("boton");
+        QTest::newRow("Guardar") << 0 << "cmdGuardar";
+        QTest::newRow("Guardar, a style whose buttons take the focus by Tab") << 1 << "cmdGuardar";
+        QTest::newRow("Guardar, buttons forced to take the focus by Tab") << 2 << "cmdGuardar";
+        QTest::newRow("Salir after Delete, buttons forced to Tab") << 2 << "cmdSalir";
+        QTest::newRow("> after an unchecked number, buttons forced to Tab") << 2 << "cmdArrDer";
+    }
 
-void TestVentana::anEditReachesTheDocumentBeforeACommand_data()
-{
-    // How the buttons take the focus: 0 on a click, 1 by Tab as the style says, 2 forced to Tab only.
-    QTest::addColumn<int>("foco");
-    QTest::addColumn<QString>("boton");
-    QTest::newRow("Guardar") << 0 << "cmdGuardar";
-    QTest::newRow("Guardar, a style whose buttons take the focus by Tab") << 1 << "cmdGuardar";
-    QTest::newRow("Guardar, buttons forced to take the focus by Tab") << 2 << "cmdGuardar";
-    QTest::newRow("Salir after Delete, buttons forced to Tab") << 2 << "cmdSalir";
-    QTest::newRow("> after an unchecked number, buttons forced to Tab") << 2 << "cmdArrDer";
-}
+    void anEditReachesTheDocumentBeforeACommand()
+    {
+        QFETCH(int, foco);
+        QFETCH(QString, boton);
+        if (foco == 1) {
+            const QString estiloAntes = QApplication::style()->name();
+            QApplication::setStyle(new EstiloSoloTab);
+            ventana = std::make_unique<frmElTarvo>(*modelo);
+            QApplication::setStyle(estiloAntes);
+            ventana->show();
+            QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
+        }
+        for (QPushButton *control : ventana->findChildren<QPushButton *>())
+            control->setFocusPolicy(foco == 2 ? Qt::TabFocus : control->focusPolicy());
+        Abrir(BaseCompleta(7), QStringLiteral("siete.tvo"));
+        if (boton == "cmdSalir")
+            guion->ResponderMensaje(Respuesta::Cancelar);
+        boton == "cmdSalir"    ? Teclear("txtPreguntaUsr", QString()) // Ctrl+A and Delete: no character typed
+        : boton == "cmdArrDer" ? Teclear("txtRegistro", QStringLiteral("500"))
+                               : Teclear("txtPreguntaUsr", QStringLiteral("Es corregida?"));
+        if (boton == "cmdSalir")
+            QTest::keyClick(Control("txtPreguntaUsr"), Qt::Key_Delete);
+        Pulsar(qPrintable(boton));
+        // A click gives a button the focus, whatever the style, unless a button was made to refuse it.
+        QCOMPARE(QApplication::focusWidget() == Control(qPrintable(boton)), foco != 2);
+        if (boton == "cmdGuardar")
+            QVERIFY(LeerBytes(Ruta("siete.tvo")).contains("\r\n1,2,3,\"Es corregida?\"\r\n") &&
+                    !modelo->Doc().Modificado);
+        // The deletion was stored, so the document changed and "Salir" asked; 500 is no line, so ">" steps from 1.
+        QCOMPARE(Base().TextoLinea[1], boton == "cmdGuardar" ? QStringLiteral("Es corregida?")
+                                       : boton == "cmdSalir" ? QString()
+                                                             : QStringLiteral("línea 1"));
+        QCOMPARE(ElJuego().LineaActual(), qint16(boton == "cmdArrDer" ? 2 : 1));
+    }
 
-void TestVentana::anEditReachesTheDocumentBeforeACommand()
-{
-    QFETCH(int, foco);
-    QFETCH(QString, boton);
-    if (foco == 1) {
-        const QString estiloAntes = QApplication::style()->name();
-        QApplication::setStyle(new EstiloSoloTab);
+    // A dark desktop theme gives light text; every background the program sets is light, so it sets its text too.
+    void everyColouredControlReadsOnADarkDesktop()
+    {
+        const QPalette antes = QApplication::palette();
+        QPalette oscura(QColor(0xee, 0xee, 0xee), QColor(0x30, 0x30, 0x30));
+        oscura.setColor(QPalette::Base, QColor(0x30, 0x30, 0x30));
+        oscura.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+        QApplication::setPalette(oscura);
         ventana = std::make_unique<frmElTarvo>(*modelo);
-        QApplication::setStyle(estiloAntes);
-        ventana->show();
-        QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
+        Abrir(BaseDeEjemplo());
+        // Out of play, at a question, at a guess, confirmed.
+        for (int paso = 0; paso < 4; paso == 0 ? modelo->Jugar() : modelo->Responder(true), ++paso)
+            for (const char *nombre : {"txtObjeto1", "txtObjeto2", "txtPreguntaUsr", "txtRegistro", "txtValorSi",
+                                       "txtValorNo", "lblTituloTvo", "lblNomArchTvo"}) {
+                const QWidget *control = Control(nombre);
+                const bool etiqueta = qobject_cast<const QLabel *>(control);
+                for (const auto grupo :
+                     control->isEnabled() ? QList{QPalette::Active, QPalette::Inactive} : QList{QPalette::Disabled})
+                    QVERIFY2(
+                        Contraste(control->palette().color(grupo, etiqueta ? QPalette::WindowText : QPalette::Text),
+                                  control->palette().color(grupo, etiqueta ? QPalette::Window : QPalette::Base)) >= 4.5,
+                        qPrintable(QStringLiteral("%1 at step %2").arg(nombre).arg(paso)));
+            }
+        QApplication::setPalette(antes);
     }
-    for (QPushButton *control : ventana->findChildren<QPushButton *>())
-        control->setFocusPolicy(foco == 2 ? Qt::TabFocus : control->focusPolicy());
-    Abrir(BaseCompleta(7), QStringLiteral("siete.tvo"));
-    if (boton == "cmdSalir")
-        guion->ResponderMensaje(Respuesta::Cancelar);
-    boton == "cmdSalir"    ? Teclear("txtPreguntaUsr", QString()) // Ctrl+A and Delete: no character typed
-    : boton == "cmdArrDer" ? Teclear("txtRegistro", QStringLiteral("500"))
-                           : Teclear("txtPreguntaUsr", QStringLiteral("Es corregida?"));
-    if (boton == "cmdSalir")
-        QTest::keyClick(Control("txtPreguntaUsr"), Qt::Key_Delete);
-    Pulsar(qPrintable(boton));
-    // A click gives a button the focus, whatever the style, unless a button was made to refuse it.
-    QCOMPARE(QApplication::focusWidget() == Control(qPrintable(boton)), foco != 2);
-    if (boton == "cmdGuardar")
-        QVERIFY(LeerBytes(Ruta("siete.tvo")).contains("\r\n1,2,3,\"Es corregida?\"\r\n") && !modelo->Doc().Modificado);
-    // The deletion was stored, so the document changed and "Salir" asked; 500 is no line, so ">" steps from 1.
-    QCOMPARE(Base().TextoLinea[1], boton == "cmdGuardar" ? QStringLiteral("Es corregida?")
-                                   : boton == "cmdSalir" ? QString()
-                                                         : QStringLiteral("línea 1"));
-    QCOMPARE(ElJuego().LineaActual(), qint16(boton == "cmdArrDer" ? 2 : 1));
-}
 
-// A dark desktop theme gives light text; every background the program sets is light, so it sets its text too.
-void TestVentana::everyColouredControlReadsOnADarkDesktop()
-{
-    const QPalette antes = QApplication::palette();
-    QPalette oscura(QColor(0xee, 0xee, 0xee), QColor(0x30, 0x30, 0x30));
-    oscura.setColor(QPalette::Base, QColor(0x30, 0x30, 0x30));
-    oscura.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
-    QApplication::setPalette(oscura);
-    ventana = std::make_unique<frmElTarvo>(*modelo);
-    Abrir(BaseDeEjemplo());
-    // Out of play, at a question, at a guess, confirmed.
-    for (int paso = 0; paso < 4; paso == 0 ? modelo->Jugar() : modelo->Responder(true), ++paso)
-        for (const char *nombre : {"txtObjeto1", "txtObjeto2", "txtPreguntaUsr", "txtRegistro", "txtValorSi",
-                                   "txtValorNo", "lblTituloTvo", "lblNomArchTvo"}) {
-            const QWidget *control = Control(nombre);
-            const bool etiqueta = qobject_cast<const QLabel *>(control);
-            for (const auto grupo :
-                 control->isEnabled() ? QList{QPalette::Active, QPalette::Inactive} : QList{QPalette::Disabled})
-                QVERIFY2(Contraste(control->palette().color(grupo, etiqueta ? QPalette::WindowText : QPalette::Text),
-                                   control->palette().color(grupo, etiqueta ? QPalette::Window : QPalette::Base)) >=
-                             4.5,
-                         qPrintable(QStringLiteral("%1 at step %2").arg(nombre).arg(paso)));
+    void escapeAndTheCloseBoxChangeNothing_data()
+    {
+        QTest::addColumn<Plataforma::Botones>("botones");
+        QTest::addColumn<bool>("cierre");
+        // The answer; Aceptar where the box must stay up (it is then answered with Retry).
+        QTest::addColumn<Respuesta>("respuesta");
+        using B = Plataforma::Botones;
+        QTest::newRow("Yes/No/Cancel, Escape") << B::SiNoCancelar << false << Respuesta::Cancelar;
+        QTest::newRow("Yes/No, close box") << B::SiNo << true << Respuesta::No;
+        QTest::newRow("Abort/Retry/Ignore, Escape") << B::AnularReintentarOmitir << false << Respuesta::Aceptar;
+        QTest::newRow("Abort/Retry/Ignore, close box") << B::AnularReintentarOmitir << true << Respuesta::Aceptar;
+    }
+
+    void escapeAndTheCloseBoxChangeNothing()
+    {
+        QFETCH(Plataforma::Botones, botones);
+        QFETCH(bool, cierre);
+        QFETCH(Respuesta, respuesta);
+        bool seQuedo = false;
+        QMessageBox::Icon icono = QMessageBox::NoIcon;
+        // Inside the box's own event loop: Escape as a keyboard gives it, or the window system's close request.
+        QTimer::singleShot(0, [&] {
+            auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            icono = caja->icon();
+            cierre ? void(caja->windowHandle()->close()) : QTest::keyClick(caja, Qt::Key_Escape);
+            QCoreApplication::processEvents();
+            seQuedo = caja->isVisible();
+            if (seQuedo)
+                caja->button(QMessageBox::Retry)->click();
+        });
+        const Respuesta dada = PlataformaQt().Mensaje(QString(), QString(), botones, Plataforma::Icono::Error);
+        QVERIFY(seQuedo == (respuesta == Respuesta::Aceptar) && icono == QMessageBox::Critical);
+        QCOMPARE(dada, seQuedo ? Respuesta::Reintentar : respuesta);
+    }
+
+    void aBoxGivesBackItsTextAsItCame_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("no-break space and tab") << QStringLiteral("a\u00A0b\t");
+        QTest::newRow("lone CR and LF") << QStringLiteral("a\rb\nc");
+        QTest::newRow("every break, at the ends too") << QStringLiteral("\ra\n\r\r\nb\n\r");
+        QTest::newRow("code-page punctuation")
+            << DecodificarCp1252(QByteArrayLiteral("\x93\xbfQu\xe9?\x94 \x96 \x85\x80"));
+    }
+
+    void aBoxGivesBackItsTextAsItCame()
+    {
+        QFETCH(QString, texto);
+        CajaTexto caja(nullptr);
+        caja.PonerTexto(texto);
+        // A visit that types nothing; then edits at both ends: a typed character, a typed line break, a pasted
+        // no-break space; then the edits taken away again.
+        caja.selectAll();
+        caja.moveCursor(QTextCursor::End);
+        QCOMPARE(caja.Texto(), texto);
+        caja.moveCursor(QTextCursor::Start);
+        QTest::keyClick(&caja, 'X');
+        caja.moveCursor(QTextCursor::End);
+        QTest::keyClick(&caja, Qt::Key_Return);
+        caja.insertPlainText(QStringLiteral("\u00A0"));
+        QCOMPARE(caja.Texto(), QStringLiteral("X") + texto + QStringLiteral("\r\n\u00A0"));
+        QTest::keyClick(&caja, Qt::Key_Backspace);
+        QTest::keyClick(&caja, Qt::Key_Backspace);
+        caja.moveCursor(QTextCursor::Start);
+        QTest::keyClick(&caja, Qt::Key_Delete);
+        QCOMPARE(caja.Texto(), texto);
+    }
+
+    void theFileViewShowsWhatAFreshViewWould()
+    {
+        // A pair across a slice of decoding, a change after a shared beginning, lone breaks and code-page bytes;
+        // each show starts at the top.
+        const QByteArray largo(65535, 'x');
+        VisorArchivo visor(nullptr);
+        visor.resize(297, 217);
+        for (const QList<QByteArray> &contenido :
+             QList<QList<QByteArray>>{{largo + "\r\nz"},
+                                      {largo + "\r\ny\r\n"},
+                                      {"a\rb\r\n" + largo + "\r\nb\x80"},
+                                      {QByteArray(200, 'y').replace("y", "y\r\n")}}) {
+            visor.moveCursor(QTextCursor::End);
+            visor.MostrarBytes(contenido);
+            QPlainTextEdit nueva;
+            nueva.setPlainText(DecodificarCp1252(contenido.join()));
+            QVERIFY(visor.toPlainText() == nueva.toPlainText() && visor.verticalScrollBar()->value() == 0);
         }
-    QApplication::setPalette(antes);
-}
-
-void TestVentana::escapeAndTheCloseBoxChangeNothing_data()
-{
-    QTest::addColumn<Plataforma::Botones>("botones");
-    QTest::addColumn<bool>("cierre");
-    // The answer; Aceptar where the box must stay up (it is then answered with Retry).
-    QTest::addColumn<Respuesta>("respuesta");
-    using B = Plataforma::Botones;
-    QTest::newRow("Yes/No/Cancel, Escape") << B::SiNoCancelar << false << Respuesta::Cancelar;
-    QTest::newRow("Yes/No, close box") << B::SiNo << true << Respuesta::No;
-    QTest::newRow("Abort/Retry/Ignore, Escape") << B::AnularReintentarOmitir << false << Respuesta::Aceptar;
-    QTest::newRow("Abort/Retry/Ignore, close box") << B::AnularReintentarOmitir << true << Respuesta::Aceptar;
-}
-
-void TestVentana::escapeAndTheCloseBoxChangeNothing()
-{
-    QFETCH(Plataforma::Botones, botones);
-    QFETCH(bool, cierre);
-    QFETCH(Respuesta, respuesta);
-    bool seQuedo = false;
-    QMessageBox::Icon icono = QMessageBox::NoIcon;
-    // Inside the box's own event loop: Escape as a keyboard gives it, or the window system's close request.
-    QTimer::singleShot(0, [&] {
-        auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        icono = caja->icon();
-        cierre ? void(caja->windowHandle()->close()) : QTest::keyClick(caja, Qt::Key_Escape);
-        QCoreApplication::processEvents();
-        seQuedo = caja->isVisible();
-        if (seQuedo)
-            caja->button(QMessageBox::Retry)->click();
-    });
-    const Respuesta dada = PlataformaQt().Mensaje(QString(), QString(), botones, Plataforma::Icono::Error);
-    QVERIFY(seQuedo == (respuesta == Respuesta::Aceptar) && icono == QMessageBox::Critical);
-    QCOMPARE(dada, seQuedo ? Respuesta::Reintentar : respuesta);
-}
-
-void TestVentana::aBoxGivesBackItsTextAsItCame_data()
-{
-    QTest::addColumn<QString>("texto");
-    QTest::newRow("no-break space and tab") << QStringLiteral("a\u00A0b\t");
-    QTest::newRow("lone CR and LF") << QStringLiteral("a\rb\nc");
-    QTest::newRow("every break, at the ends too") << QStringLiteral("\ra\n\r\r\nb\n\r");
-    QTest::newRow("code-page punctuation") << DecodificarCp1252(QByteArrayLiteral("\x93\xbfQu\xe9?\x94 \x96 \x85\x80"));
-}
-
-void TestVentana::aBoxGivesBackItsTextAsItCame()
-{
-    QFETCH(QString, texto);
-    CajaTexto caja(nullptr);
-    caja.PonerTexto(texto);
-    // A visit that types nothing; then edits at both ends: a typed character, a typed line break, a pasted
-    // no-break space; then the edits taken away again.
-    caja.selectAll();
-    caja.moveCursor(QTextCursor::End);
-    QCOMPARE(caja.Texto(), texto);
-    caja.moveCursor(QTextCursor::Start);
-    QTest::keyClick(&caja, 'X');
-    caja.moveCursor(QTextCursor::End);
-    QTest::keyClick(&caja, Qt::Key_Return);
-    caja.insertPlainText(QStringLiteral("\u00A0"));
-    QCOMPARE(caja.Texto(), QStringLiteral("X") + texto + QStringLiteral("\r\n\u00A0"));
-    QTest::keyClick(&caja, Qt::Key_Backspace);
-    QTest::keyClick(&caja, Qt::Key_Backspace);
-    caja.moveCursor(QTextCursor::Start);
-    QTest::keyClick(&caja, Qt::Key_Delete);
-    QCOMPARE(caja.Texto(), texto);
-}
-
-void TestVentana::theFileViewShowsWhatAFreshViewWould()
-{
-    // A pair across a slice of decoding, a change after a shared beginning, lone breaks and code-page bytes;
-    // each show starts at the top.
-    const QByteArray largo(65535, 'x');
-    VisorArchivo visor(nullptr);
-    visor.resize(297, 217);
-    for (const QList<QByteArray> &contenido : QList<QList<QByteArray>>{{largo + "\r\nz"},
-                                                                       {largo + "\r\ny\r\n"},
-                                                                       {"a\rb\r\n" + largo + "\r\nb\x80"},
-                                                                       {QByteArray(200, 'y').replace("y", "y\r\n")}}) {
-        visor.moveCursor(QTextCursor::End);
-        visor.MostrarBytes(contenido);
-        QPlainTextEdit nueva;
-        nueva.setPlainText(DecodificarCp1252(contenido.join()));
-        QVERIFY(visor.toPlainText() == nueva.toPlainText() && visor.verticalScrollBar()->value() == 0);
     }
-}
+};
 
 QTEST_MAIN(TestVentana)
 #include "tst_ventana.moc"
