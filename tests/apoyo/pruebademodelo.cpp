@@ -77,12 +77,7 @@ void PruebaDeModelo::Pasos(const QString &pasos)
                                                   {"siguiente", [](ModeloElTarvo &m) { m.Cajas().IrASiguiente(); }},
                                                   {"ultima", [](ModeloElTarvo &m) { m.Cajas().IrAUltima(); }}};
     Edicion &e = Cajas();
-    QStringList lista;
-    for (const QString &paso : pasos.split(QLatin1Char(';'), Qt::SkipEmptyParts))
-        for (int vez = paso.section(QLatin1Char('*'), 1).toInt(); vez >= 0; --vez)
-            if (vez > 0 || !paso.contains(QLatin1Char('*')))
-                lista << paso.section(QLatin1Char('*'), 0, 0);
-    for (const QString &paso : lista) {
+    for (const QString &paso : pasos.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QString nombre = paso.section(QRegularExpression(QStringLiteral("[=:]")), 0, 0);
         const QString valor = paso.mid(nombre.size() + 1);
         if (paso.startsWith(QLatin1Char('<')))

@@ -28,7 +28,7 @@ protected:
     // fin (Salir); a box's text as the user left it, o1=, o2=, pr=, tipo=, carac=; leaving a box, <o1 ... <carac;
     // the line-number box, reg=N (typed and left), and its arrows primera, anterior, siguiente, ultima; the
     // answer to the next question, r:si, r:no, r:cancelar, r:aceptar, r:omitir, r:reintentar, r:anular; the file
-    // chosen in the next dialog, f:name (f: alone cancels it). A step followed by *N is taken N times.
+    // chosen in the next dialog, f:name (f: alone cancels it).
     void Pasos(const QString &pasos);
     // The state on screen in one line: phase, line row, backgrounds of Objeto 1, Objeto 2 and the question box
     // (Pregunta, Otro, Adivinado, Verde), and the question box's text: "jugando 1 2 3 | P O P | ¿Vuela?".

@@ -176,11 +176,9 @@ private slots:
                                   << QString::fromUtf8(documento) << QStringList{pregunta} + mensajes;
         };
         fila("Nuevo, Cancel", "r:cancelar;nuevo", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
-        fila("Nuevo, an answer not offered", "r:aceptar;nuevo", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
         fila("Nuevo, No", "r:no;nuevo", "1 ", "Nuevo.tvo - El Tarvo * nuevo", {});
         fila("Nuevo, Yes: Save As cancelled, the command goes on", "r:si;f:;nuevo", "1 ",
              "Nuevo.tvo - El Tarvo * nuevo", {Guardar});
-        fila("Abrir, Cancel", "r:cancelar;abrir", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
         fila("Abrir, an answer not offered", "r:aceptar;abrir", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
         fila("Abrir, No", "r:no;f:otro.tvo;abrir", "3 Objeto1", "otro.tvo - El Tarvo", {AbrirTvo});
         fila("Abrir, Yes: Save As cancelled, the command goes on", "r:si;f:;f:otro.tvo;abrir", "3 Objeto1",

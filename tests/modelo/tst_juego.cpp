@@ -84,9 +84,9 @@ private slots:
         QLocale::setDefault(QLocale(idioma));
         // 597 lines allow one more step; it makes 599 lines and 300 objects.
         Abrir(BaseCompleta(597));
-        Pasos("jugar;si*9;no;si");
+        Pasos("jugar;" + QString("si;").repeated(9) + "no;si");
         QCOMPARE(ElJuego().CuentaObjetos(), QStringLiteral("El archivo tvo contiene  300 objetos"));
-        Pasos("r:aceptar;r:aceptar;jugar;si*10;no");
+        Pasos("r:aceptar;r:aceptar;jugar;" + QString("si;").repeated(10) + "no");
         QCOMPARE(Estado(), QStringLiteral("llena 598 0 0 | P O P | línea 512"));
         modelo->Responder(false);
         QLocale::setDefault(QLocale::c());

@@ -69,16 +69,12 @@ private:
              {std::pair{"txtRegistro", fila.registro}, {"txtValorSi", fila.valorSi}, {"txtValorNo", fila.valorNo}})
             QCOMPARE(Control<QLineEdit>(nombre)->text(), texto);
         const Controles c = ControlesDe(ElJuego().FaseActual());
-        for (const auto &[nombre, habilitado] : {std::pair{"cmdSi", c.siNo},
-                                                 {"cmdNo", c.siNo},
-                                                 {"cmdJugar", c.jugar},
-                                                 {"cmdParar", c.parar},
-                                                 {"cmdGuardar", c.archivo},
-                                                 {"cmdTvoDeDisco", c.archivo},
-                                                 {"txtRegistro", c.navegador},
-                                                 {"cmdArrLast", c.navegador},
-                                                 {"cmdSalir", true}})
-            QVERIFY2(Control(nombre)->isEnabled() == habilitado, nombre);
+        QString habilitados;
+        for (const char *nombre : {"cmdSalir", "cmdSi", "cmdNo", "cmdJugar", "cmdParar", "cmdGuardar", "cmdTvoDeDisco",
+                                   "txtRegistro", "cmdArrLast"})
+            habilitados += QString::number(Control(nombre)->isEnabled());
+        QCOMPARE(habilitados,
+                 QString("1%1%1%2%3%4%4%5%5").arg(c.siNo).arg(c.jugar).arg(c.parar).arg(c.archivo).arg(c.navegador));
         QCOMPARE(FondoBGR(Control("txtRegistro")), c.navegador ? 0xFFC0FFu : 0xE0E0E0u);
         QCOMPARE((QStringList{Control<QLabel>("lblTituloTvo")->text(), Control<QLabel>("lblNomArchTvo")->text(),
                               ventana->windowTitle(), Control<QPlainTextEdit>("RichTextBox1")->toPlainText()}),
