@@ -14,21 +14,15 @@
 class PlataformaGuion : public Plataforma
 {
 public:
-    struct Mostrado {
-        bool dialogo;
-        QString titulo;
-        QString texto; // the message, or the dialog's filter
-        int tipo;      // the buttons of a message, or the kind of dialog
-        Icono icono = Icono::Error;
-    };
-
     explicit PlataformaGuion(QString carpeta) : carpeta(std::move(carpeta)) {}
     void ResponderMensaje(Respuesta respuesta) { respuestas.push_back(respuesta); }
     void ResponderArchivo(std::optional<QString> ruta) { archivos.push_back(std::move(ruta)); }
 
     Respuesta Mensaje(const QString &texto, const QString &titulo, Botones botones, Icono icono) override
     {
-        mostrados.append({false, titulo, texto, int(botones), icono});
+        static const char *const nombres[] = {"A", "SN", "SNC", "ARO"};
+        mostrados << QStringLiteral("%1: %2 [%3%4]")
+                         .arg(titulo, texto, QLatin1String(nombres[int(botones)]), icono == Icono::Error ? "x" : "!");
         if (!respuestas.empty()) {
             const Respuesta respuesta = respuestas.front();
             respuestas.pop_front();
@@ -42,7 +36,7 @@ public:
     }
     std::optional<QString> ElegirArchivo(Dialogo dialogo, const QString &titulo, const QString &filtro) override
     {
-        mostrados.append({true, titulo, filtro, int(dialogo)});
+        mostrados << QStringLiteral("<%1: %2 %3>").arg(titulo, dialogo == Dialogo::Abrir ? "abrir" : "guardar", filtro);
         if (!archivos.empty()) {
             const std::optional<QString> ruta = archivos.front();
             archivos.pop_front();
@@ -70,8 +64,9 @@ public:
     // For runs whose questions are not known beforehand: the answer to every message and dialog left without one.
     std::function<Respuesta(Botones)> responder;
     std::function<std::optional<QString>()> elegir;
-    // The message boxes and file dialogs, in the order they were shown.
-    QList<Mostrado> mostrados;
+    // The message boxes and file dialogs, in the order they were shown: a message as "title: text [buttons icon]"
+    // (buttons A, SN, SNC or ARO for Abort, Retry, Ignore; icon ! or x), a dialog as "<title: abrir|guardar filter>".
+    QStringList mostrados;
     int pitidos = 0;
     bool terminado = false;
 

@@ -111,15 +111,3 @@ QString PruebaDeModelo::Estado() const
         .arg(QLatin1String(fases[int(juego.FaseActual())]), fila.registro, fila.valorSi, fila.valorNo, fondo,
              juego.Texto(Caja::Pregunta));
 }
-
-QStringList PruebaDeModelo::Mensajes() const
-{
-    static const char *const botones[] = {"A", "SN", "SNC", "ARO"};
-    QStringList mostrados;
-    for (const auto &m : guion->mostrados)
-        mostrados << (m.dialogo ? QStringLiteral("<%1>").arg(m.titulo)
-                                : QStringLiteral("%1: %2 [%3%4]")
-                                      .arg(m.titulo, m.texto, QLatin1String(botones[m.tipo]),
-                                           m.icono == Plataforma::Icono::Error ? "x" : "!"));
-    return mostrados;
-}

@@ -33,9 +33,6 @@ protected:
     // The state on screen in one line: phase, line row, backgrounds of Objeto 1, Objeto 2 and the question box
     // (Pregunta, Otro, Adivinado, Verde), and the question box's text: "jugando 1 2 3 | P O P | ¿Vuela?".
     QString Estado() const;
-    // What was shown so far: messages as "title: text [buttons icon]" (buttons A, SN, SNC or ARO for Abort,
-    // Retry, Ignore; icon ! or x), file dialogs as "<title>".
-    QStringList Mensajes() const;
 
     const BaseConocimiento &Base() const { return modelo->Base(); }
     const Juego &ElJuego() const { return modelo->ElJuego(); }

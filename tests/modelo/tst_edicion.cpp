@@ -87,7 +87,8 @@ private slots:
         Cajas().TextoEditado(Caja::Carac, QStringLiteral("pegado \"con\" \"dos\" comillas"));
         guion->ResponderMensaje(Respuesta::Aceptar);
         QVERIFY(!Cajas().Salir(Caja::Carac));
-        QCOMPARE(Mensajes(), QStringList{"Comillas encontradas: Quite las comillas del texto Características [Ax]"});
+        QCOMPARE(guion->mostrados,
+                 QStringList{"Comillas encontradas: Quite las comillas del texto Características [Ax]"});
         QCOMPARE(Base().Caracteristicas + Cajas().Texto(Caja::Carac),
                  QStringLiteral("Características del archivopegado \"con\" \"dos\" comillas"));
         QVERIFY(!modelo->Doc().Modificado);
