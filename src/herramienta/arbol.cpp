@@ -9,12 +9,6 @@
 
 namespace {
 
-// A text on one line of output.
-QString EnUnaLinea(const QString &texto)
-{
-    return QString(texto).replace(QLatin1String("\r\n"), QLatin1String(" / ")).simplified();
-}
-
 QString Etiqueta(const QString &texto)
 {
     QString etiqueta = EnUnaLinea(texto);
@@ -23,6 +17,11 @@ QString Etiqueta(const QString &texto)
 }
 
 } // namespace
+
+QString EnUnaLinea(const QString &texto)
+{
+    return QString(texto).replace(QLatin1String("\r\n"), QLatin1String(" / ")).simplified();
+}
 
 QString ArbolComoTexto(const BaseConocimiento &base)
 {

@@ -4,6 +4,9 @@
 
 #include <QString>
 
+// A text on one line of output: its line breaks become " / ".
+QString EnUnaLinea(const QString &texto);
+
 // The tree from line 1 as indented text: each question with its Sí and No branches, with line numbers.
 QString ArbolComoTexto(const BaseConocimiento &base);
 

@@ -1,0 +1,137 @@
+#include "apoyo/util.h"
+#include "herramienta/json.h"
+#include "kb/escritortvo.h"
+#include "kb/lectortvo.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+// A question node and an object node, as a person writes them.
+QJsonObject P(const QString &texto, const QJsonValue &si, const QJsonValue &no)
+{
+    return {{"pregunta", texto}, {"si", si}, {"no", no}};
+}
+
+QJsonObject O(const QString &texto)
+{
+    return {{"objeto", texto}};
+}
+
+QByteArray Documento(const QJsonValue &arbol, const QJsonArray &sueltas = {})
+{
+    return QJsonDocument(
+               QJsonObject{{"tipoObjeto", "Animales"}, {"caracteristicas", ""}, {"arbol", arbol}, {"sueltas", sueltas}})
+        .toJson();
+}
+
+// A JSON document without the line numbers it keeps.
+QString SinLineas(const QByteArray &json)
+{
+    return QString::fromUtf8(json).remove(QRegularExpression(QStringLiteral(R"("linea": \d+)")));
+}
+
+BaseConocimiento Leida(const QString &ruta)
+{
+    BaseConocimiento base;
+    LectorTvo(base, ruta).LeerIgnorandoErrores();
+    return base;
+}
+
+} // namespace
+
+class TestJson : public QObject
+{
+    Q_OBJECT
+private slots:
+    void importRefusesWhatTheGameCannotHold_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("error");
+        // A ladder of questions, each No leading to the next: 299 questions and 300 objects make 599 lines.
+        QJsonObject escalera = O("último");
+        for (int k = 0; k < 299; ++k)
+            escalera = P("¿Pregunta?", O("objeto"), escalera);
+        QTest::newRow("malformed") << QByteArray("{\"arbol\": ")
+                                   << "JSON mal formado en el carácter 10: unterminated object";
+        QTest::newRow("not an object") << QByteArray("[]") << "el documento no es un objeto JSON";
+        QTest::newRow("no header") << QByteArray("{}") << "tipoObjeto: falta el texto";
+        QTest::newRow("a quote in a header") << QJsonDocument(QJsonObject{{"tipoObjeto", "a\"b"}}).toJson()
+                                             << "tipoObjeto: el texto tiene comillas dobles";
+        QTest::newRow("a quote in a text")
+            << Documento(P("¿Dice \"hola\"?", O("a"), O("b"))) << "arbol: el texto tiene comillas dobles";
+        QTest::newRow("a text over 32766")
+            << Documento(P("¿Q?", O("a"), O(QString(32767, 'x')))) << "arbol.no: el texto pasa de 32766 caracteres";
+        QTest::newRow("599 lines") << Documento(escalera) << QString();
+        QTest::newRow("600 lines") << Documento(escalera, {O("suelto")}) << "sueltas[0]: el árbol pasa de 599 líneas";
+        QTest::newRow("a question without No") << Documento(P("¿Q?", O("a"), QJsonValue::Null))
+                                               << "arbol.no: a la "
+                                                  "pregunta le falta "
+                                                  "esta respuesta";
+        QTest::newRow("a node that is neither") << Documento(P("¿Q?", O("a"), QJsonObject{{"texto", "b"}}))
+                                                << "arbol.no: no es ni una pregunta ni un objeto";
+        QTest::newRow("a node that is both")
+            << Documento(P("¿Q?", QJsonObject{{"pregunta", "a"}, {"objeto", "a"}}, O("b")))
+            << "arbol.si: no es ni una pregunta ni un objeto";
+        QTest::newRow("a branch that is no node") << Documento(P("¿Q?", O("a"), 7)) << "arbol.no: no es un nodo";
+        QTest::newRow("a link back to no node")
+            << Documento(P("¿Q?", O("a"), QJsonObject{{"linea", 9}, {"vuelve", true}}))
+            << "arbol.no: vuelve a la línea 9, que ningún nodo tiene";
+        QTest::newRow("loose lines without a tree")
+            << Documento(QJsonValue::Null, {O("a")}) << "arbol: no hay árbol, pero sí líneas sueltas";
+    }
+
+    void importRefusesWhatTheGameCannotHold()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, error);
+        const BaseImportada importada = BaseDesdeJson(json);
+        QCOMPARE(importada.error, error);
+        QVERIFY(!error.isEmpty() || importada.base.NumLineas == 599);
+    }
+
+    // Every file of the companion tool's cases: json, import, json and import again, or the first import's refusal.
+    void aBaseGoesToJsonAndBack_data()
+    {
+        QTest::addColumn<QString>("ruta");
+        QTest::addColumn<QString>("error");
+        const QString sinRespuesta = QStringLiteral(": a la pregunta le falta esta respuesta");
+        const QHash<QString, QString> rechazos = {{"cuenta-par.tvo", "arbol.no" + sinRespuesta},
+                                                  {"enlace-de-17-bits.tvo", "arbol.no.si" + sinRespuesta},
+                                                  {"enlaces-a-ninguna-linea.tvo", "arbol.no" + sinRespuesta},
+                                                  {"rama.tvo", "arbol.si.no" + sinRespuesta},
+                                                  {"registros-partidos.tvo", "arbol.no.si" + sinRespuesta},
+                                                  {"texto-largo.tvo", "arbol.si: el texto pasa de 32766 caracteres"}};
+        const QDir casos(QStringLiteral(ELTARVO_DATOS_PRUEBA "/herramienta"));
+        for (const QString &nombre : casos.entryList({QStringLiteral("*.tvo")}, QDir::Files))
+            QTest::newRow(qPrintable(nombre)) << casos.filePath(nombre) << rechazos.value(nombre);
+        QTest::newRow("animales.tvo") << QStringLiteral(ELTARVO_EJEMPLO) << QString();
+    }
+
+    void aBaseGoesToJsonAndBack()
+    {
+        QFETCH(QString, ruta);
+        QFETCH(QString, error);
+        const QByteArray json = BaseComoJson(Leida(ruta));
+        const BaseImportada ida = BaseDesdeJson(json);
+        QCOMPARE(ida.error, error);
+        if (!error.isEmpty())
+            return;
+        // The same tree and texts, numbered breadth-first; so numbered, a base comes back byte for byte.
+        const QByteArray vuelta = BaseComoJson(ida.base);
+        QCOMPARE(SinLineas(vuelta), SinLineas(json));
+        BaseConocimiento primera = ida.base;
+        BaseConocimiento segunda = BaseDesdeJson(vuelta).base;
+        QCOMPARE(CodificarArchivoTvo(segunda), CodificarArchivoTvo(primera));
+        if (ruta == QLatin1String(ELTARVO_EJEMPLO))
+            QCOMPARE(CodificarArchivoTvo(primera), LeerBytes(ruta));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestJson)
+#include "tst_json.moc"
