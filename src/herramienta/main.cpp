@@ -65,9 +65,9 @@ int Revisar(const QStringList &rutas)
 // Reads the JSON document, numbers it and writes it to a file that must not exist unless it may be replaced.
 int Importar(const QString &json, const QString &salida, bool reemplazar)
 {
-    QFile archivo(json);
     if (!EsArchivo(json))
         return Ilegible;
+    QFile archivo(json);
     if (!archivo.open(QIODevice::ReadOnly)) {
         Errores() << "eltarvo-tvo: " << json << ": no se puede leer\n";
         return Ilegible;
@@ -97,7 +97,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(ELTARVO_VERSION));
     QCommandLineParser opciones;
     opciones.setApplicationDescription(QStringLiteral(
-        "Revisa, muestra y dibuja archivos tvo de El Tarvo.\n\n"
+        "Revisa, muestra, dibuja y busca en archivos tvo de El Tarvo, y los pasa a JSON y de JSON.\n\n"
         "  check ARCHIVO...  los problemas de cada archivo, con su línea (0 limpio, 1 problemas, 2 ilegible)\n"
         "  show ARCHIVO      el árbol como texto, desde la línea 1\n"
         "  dot ARCHIVO       el árbol para Graphviz: eltarvo-tvo dot a.tvo | dot -Tsvg > a.svg\n"
