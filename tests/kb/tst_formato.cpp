@@ -153,40 +153,36 @@ private slots:
         QTest::addColumn<QByteArray>("contenido");
         QTest::addColumn<QString>("leido");
         const QByteArray tres = "1,2,3,\"uno\"\r\n2,0,0,\"dos\"\r\n3,0,0,\"tres\"\r\n";
+        // After the two header records.
         const auto fila = [](const char *nombre, const QByteArray &contenido, const char *leido) {
-            QTest::newRow(nombre) << contenido << QString::fromUtf8(leido);
+            QTest::newRow(nombre) << Cabeceras + contenido << QString::fromUtf8(leido);
         };
-        fila("count 2.5 rounds to 2", Cabeceras + "0,0,0,\" 2.5\"\r\n" + tres, " | 2 | uno/dos/ | 2 3");
-        fila("count 3.5 rounds to 4", Cabeceras + "0,0,0,\" 3.5\"\r\n" + tres, "62 | 4 | uno/dos/tres | 2 3");
-        fila("count 0 reads no line", Cabeceras + "0,0,0,\" 0\"\r\n" + tres, " | 0 | // | 0 0");
-        fila("a count without a number is 0", Cabeceras + "0,0,0,\"tres\"\r\n" + tres, " | 0 | // | 0 0");
-        fila("a count with an exponent", Cabeceras + "0,0,0,\"3e0 lineas\"\r\n" + tres, " | 3 | uno/dos/tres | 2 3");
+        fila("count 2.5 rounds to 2", "0,0,0,\" 2.5\"\r\n" + tres, " | 2 | uno/dos/ | 2 3");
+        fila("count 3.5 rounds to 4", "0,0,0,\" 3.5\"\r\n" + tres, "62 | 4 | uno/dos/tres | 2 3");
+        fila("count 0 reads no line", "0,0,0,\" 0\"\r\n" + tres, " | 0 | // | 0 0");
+        fila("a count without a number is 0", "0,0,0,\"tres\"\r\n" + tres, " | 0 | // | 0 0");
+        fila("a count with an exponent", "0,0,0,\"3e0 lineas\"\r\n" + tres, " | 3 | uno/dos/tres | 2 3");
         fila("blanks before fields",
-             Cabeceras + "  0, 0,\t0,  \" 3\"\r\n 1,  2 ,3 , \"uno\"\r\n2,0,0,\"dos\"\r\n3,0,0,\"tres\"\r\n",
+             "  0, 0,\t0,  \" 3\"\r\n 1,  2 ,3 , \"uno\"\r\n2,0,0,\"dos\"\r\n3,0,0,\"tres\"\r\n",
              " | 3 | uno/dos/tres | 2 3");
-        fila("records split across lines",
-             Cabeceras + "0,0,0,\" 3\"\r\n1\r\n2\r\n3,\r\n\"uno\"\r\n2,0,0,\"dos\"\n3,0,0,\"tres\"",
+        fila("records split across lines", "0,0,0,\" 3\"\r\n1\r\n2\r\n3,\r\n\"uno\"\r\n2,0,0,\"dos\"\n3,0,0,\"tres\"",
              " | 3 | uno/dos/tres | 2 3");
         fila("records numbered 5, 9, 7 are lines 1, 2, 3",
-             Cabeceras + "0,0,0,\" 3\"\r\n5,2,3,\"uno\"\r\n9,0,0,\"dos\"\r\n7,0,0,\"tres\"\r\n",
-             " | 3 | uno/dos/tres | 2 3");
-        fila("number fields without a number are 0", Cabeceras + "0,0,0,\" 1\"\r\nuno,si,,\"uno\"\r\n",
-             " | 1 | uno// | 0 0");
-        fila("quoted and rounded number fields", Cabeceras + "0,0,0,\" 1\"\r\n1,\"7\",2.5,\"uno\"\r\n",
-             " | 1 | uno// | 7 2");
+             "0,0,0,\" 3\"\r\n5,2,3,\"uno\"\r\n9,0,0,\"dos\"\r\n7,0,0,\"tres\"\r\n", " | 3 | uno/dos/tres | 2 3");
+        fila("number fields without a number are 0", "0,0,0,\" 1\"\r\nuno,si,,\"uno\"\r\n", " | 1 | uno// | 0 0");
+        fila("quoted and rounded number fields", "0,0,0,\" 1\"\r\n1,\"7\",2.5,\"uno\"\r\n", " | 1 | uno// | 7 2");
         // The failed record stays empty, and the next one is read from the field after the failed one.
         fila("a link above 16 bits is 6 and the line stays empty",
-             Cabeceras + "0,0,0,\" 2\"\r\n1,40000,3,\"uno\"\r\n2,0,0,\"dos\"\r\n", "6 | 2 | /0/ | 0 0");
+             "0,0,0,\" 2\"\r\n1,40000,3,\"uno\"\r\n2,0,0,\"dos\"\r\n", "6 | 2 | /0/ | 0 0");
         // The next save would otherwise write a quote inside a quoted text.
-        fila("a quote in a text without quotes becomes an apostrophe",
-             Cabeceras + "0,0,0,\" 1\"\r\n1,0,0,dice \"hola\"\r\n", " | 1 | dice 'hola'// | 0 0");
-        fila("a text without quotes runs to the comma", Cabeceras + "0,0,0,\" 1\"\r\n1,0,0,sin comillas,resto\r\n",
+        fila("a quote in a text without quotes becomes an apostrophe", "0,0,0,\" 1\"\r\n1,0,0,dice \"hola\"\r\n",
+             " | 1 | dice 'hola'// | 0 0");
+        fila("a text without quotes runs to the comma", "0,0,0,\" 1\"\r\n1,0,0,sin comillas,resto\r\n",
              " | 1 | sin comillas// | 0 0");
-        fila("an unclosed quote runs to the end of the file",
-             Cabeceras + "0,0,0,\" 1\"\r\n1,0,0,\"sin fin, ni comilla\r\n", " | 1 | sin fin, ni comilla\r\n// | 0 0");
-        fila("NUL bytes are characters", Cabeceras + QByteArray("0,0,0,\" 1\"\r\n1,0,0,\"a\0b\"\r\n", 25),
-             " | 1 | a\\0b// | 0 0");
-        fila("no final line end", Cabeceras + "0,0,0,\" 1\"\r\n1,0,0,\"uno\"", " | 1 | uno// | 0 0");
+        fila("an unclosed quote runs to the end of the file", "0,0,0,\" 1\"\r\n1,0,0,\"sin fin, ni comilla\r\n",
+             " | 1 | sin fin, ni comilla\r\n// | 0 0");
+        fila("NUL bytes are characters", QByteArray("0,0,0,\" 1\"\r\n1,0,0,\"a\0b\"\r\n", 25), " | 1 | a\\0b// | 0 0");
+        fila("no final line end", "0,0,0,\" 1\"\r\n1,0,0,\"uno\"", " | 1 | uno// | 0 0");
     }
 
     void readsFiles()
