@@ -57,33 +57,31 @@ private slots:
         QJsonObject escalera = O("último");
         for (int k = 0; k < 299; ++k)
             escalera = P("¿Pregunta?", O("objeto"), escalera);
-        QTest::newRow("malformed") << QByteArray("{\"arbol\": ")
-                                   << "JSON mal formado en el carácter 10: unterminated object";
-        QTest::newRow("not an object") << QByteArray("[]") << "el documento no es un objeto JSON";
-        QTest::newRow("no header") << QByteArray("{}") << "tipoObjeto: falta el texto";
-        QTest::newRow("a quote in a header") << QJsonDocument(QJsonObject{{"tipoObjeto", "a\"b"}}).toJson()
-                                             << "tipoObjeto: el texto tiene comillas dobles";
-        QTest::newRow("a quote in a text")
-            << Documento(P("¿Dice \"hola\"?", O("a"), O("b"))) << "arbol: el texto tiene comillas dobles";
-        QTest::newRow("a text over 32766")
-            << Documento(P("¿Q?", O("a"), O(QString(32767, 'x')))) << "arbol.no: el texto pasa de 32766 caracteres";
-        QTest::newRow("599 lines") << Documento(escalera) << QString();
-        QTest::newRow("600 lines") << Documento(escalera, {O("suelto")}) << "sueltas[0]: el árbol pasa de 599 líneas";
-        QTest::newRow("a question without No") << Documento(P("¿Q?", O("a"), QJsonValue::Null))
-                                               << "arbol.no: a la "
-                                                  "pregunta le falta "
-                                                  "esta respuesta";
-        QTest::newRow("a node that is neither") << Documento(P("¿Q?", O("a"), QJsonObject{{"texto", "b"}}))
-                                                << "arbol.no: no es ni una pregunta ni un objeto";
-        QTest::newRow("a node that is both")
-            << Documento(P("¿Q?", QJsonObject{{"pregunta", "a"}, {"objeto", "a"}}, O("b")))
-            << "arbol.si: no es ni una pregunta ni un objeto";
-        QTest::newRow("a branch that is no node") << Documento(P("¿Q?", O("a"), 7)) << "arbol.no: no es un nodo";
-        QTest::newRow("a link back to no node")
-            << Documento(P("¿Q?", O("a"), QJsonObject{{"linea", 9}, {"vuelve", true}}))
-            << "arbol.no: vuelve a la línea 9, que ningún nodo tiene";
-        QTest::newRow("loose lines without a tree")
-            << Documento(QJsonValue::Null, {O("a")}) << "arbol: no hay árbol, pero sí líneas sueltas";
+        const auto fila = [](const char *nombre, const QByteArray &json, const char *error) {
+            QTest::newRow(nombre) << json << QString::fromUtf8(error);
+        };
+        const QJsonObject vueltaANada{{"linea", 9}, {"vuelve", true}};
+        fila("malformed", "{\"arbol\": ", "JSON mal formado en el carácter 10: unterminated object");
+        fila("not an object", "[]", "el documento no es un objeto JSON");
+        fila("no header", "{}", "tipoObjeto: falta el texto");
+        fila("a quote in a header", "{\"tipoObjeto\": \"a\\\"b\"}", "tipoObjeto: el texto tiene comillas dobles");
+        fila("a quote in a text", Documento(P("¿Dice \"hola\"?", O("a"), O("b"))),
+             "arbol: el texto tiene comillas dobles");
+        fila("a text over 32766", Documento(P("¿Q?", O("a"), O(QString(32767, 'x')))),
+             "arbol.no: el texto pasa de 32766 caracteres");
+        fila("599 lines", Documento(escalera), "");
+        fila("600 lines", Documento(escalera, {O("suelto")}), "sueltas[0]: el árbol pasa de 599 líneas");
+        fila("a question without No", Documento(P("¿Q?", O("a"), QJsonValue::Null)),
+             "arbol.no: a la pregunta le falta esta respuesta");
+        fila("a node that is neither", Documento(P("¿Q?", O("a"), QJsonObject{{"texto", "b"}})),
+             "arbol.no: no es ni una pregunta ni un objeto");
+        fila("a node that is both", Documento(P("¿Q?", QJsonObject{{"pregunta", "a"}, {"objeto", "a"}}, O("b"))),
+             "arbol.si: no es ni una pregunta ni un objeto");
+        fila("a branch that is no node", Documento(P("¿Q?", O("a"), 7)), "arbol.no: no es un nodo");
+        fila("a link back to no node", Documento(P("¿Q?", O("a"), vueltaANada)),
+             "arbol.no: vuelve a la línea 9, que ningún nodo tiene");
+        fila("loose lines without a tree", Documento(QJsonValue::Null, {O("a")}),
+             "arbol: no hay árbol, pero sí líneas sueltas");
     }
 
     void importRefusesWhatTheGameCannotHold()
