@@ -41,6 +41,8 @@ private slots:
         for (int i = 0; i < 20000; ++i) {
             const Caja caja = Caja(azar.bounded(5));
             const bool guardaria = ElJuego().FaseActual() == Fase::FueraDeJuego && !modelo->Doc().EsArchivoNuevo;
+            const bool navegable = ControlesDe(ElJuego().FaseActual()).navegador;
+            const int antes = ElJuego().LineaActual();
             const int operacion = azar.bounded(ordenes.size());
             QString texto;
             for (int n = azar.bounded(12); n > 0; --n)
@@ -59,6 +61,10 @@ private slots:
             const BaseConocimiento &base = Base();
             QVERIFY(BaseConocimiento::LineaUsable(ElJuego().LineaActual()) &&
                     base.NumLineas <= BaseConocimiento::MaxLineas && !guion->terminado);
+            // The arrows move out of play only, and stop at the ends of the lines in use.
+            const int flecha = QStringList{"primera", "anterior", "siguiente", "ultima"}.indexOf(ordenes[operacion]);
+            const int destino = QList<int>{1, antes - 1, antes + 1, base.NumLineas}.value(flecha);
+            QVERIFY(flecha < 0 || ElJuego().LineaActual() == (navegable && base.Existe(destino) ? destino : antes));
             // A new document grows by two lines a step.
             QVERIFY(!modelo->Doc().EsArchivoNuevo || base.NumLineas % 2 == 1);
             for (const QString &guardado : base.TextoLinea)

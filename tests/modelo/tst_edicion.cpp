@@ -146,24 +146,6 @@ private slots:
         QCOMPARE(ElJuego().LineaActual(), qint16(6));
         QVERIFY(!modelo->Doc().Modificado);
     }
-
-    void theArrowsStopAtTheEnds()
-    {
-        Poner(Fase::FueraDeJuego);
-        // From lines 1, 4 and 7: where | <, <, > and > | lead.
-        QStringList destinos;
-        for (const char *desde : {"1", "4", "7"})
-            for (const char *flecha : {"primera", "anterior", "siguiente", "ultima"}) {
-                Pasos(QStringLiteral("reg=%1;%2").arg(desde, flecha));
-                destinos << QString::number(ElJuego().LineaActual());
-            }
-        QCOMPARE(destinos.join(' '), QStringLiteral("1 1 2 7 1 3 5 7 1 6 7 7"));
-        // After a game stopped at line 4, ">" shows line 5; in play the browser is off.
-        Pasos("jugar;si;si;parar;siguiente");
-        QCOMPARE(ElJuego().LineaActual(), qint16(5));
-        Pasos("jugar;ultima");
-        QCOMPARE(ElJuego().LineaActual(), qint16(1));
-    }
 };
 
 QTEST_MAIN(TestEdicion)
