@@ -1,7 +1,7 @@
 #include "apoyo/util.h"
 #include "herramienta/json.h"
+#include "herramienta/revision.h"
 #include "kb/escritortvo.h"
-#include "kb/lectortvo.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -34,13 +34,6 @@ QByteArray Documento(const QJsonValue &arbol, const QJsonArray &sueltas = {})
 QString SinLineas(const QByteArray &json)
 {
     return QString::fromUtf8(json).remove(QRegularExpression(QStringLiteral(R"("linea": \d+)")));
-}
-
-BaseConocimiento Leida(const QString &ruta)
-{
-    BaseConocimiento base;
-    LectorTvo(base, ruta).LeerIgnorandoErrores();
-    return base;
 }
 
 } // namespace
@@ -115,7 +108,9 @@ private slots:
     {
         QFETCH(QString, ruta);
         QFETCH(QString, error);
-        const QByteArray json = BaseComoJson(Leida(ruta));
+        BaseConocimiento leida;
+        QVERIFY(LeerBase(ruta, leida));
+        const QByteArray json = BaseComoJson(leida);
         const BaseImportada ida = BaseDesdeJson(json);
         QCOMPARE(ida.error, error);
         if (!error.isEmpty())
