@@ -15,9 +15,9 @@ namespace {
 // A command line the program cannot follow: no window, a short message and this status.
 constexpr int LineaDeOrdenesIncorrecta = 2;
 
-// The file named on the command line, as a full native path; none when there is none. --help and --version
-// are answered here and end the program, as a command line it cannot follow does.
-std::optional<QString> ArchivoDeLaLineaDeOrdenes(const QApplication &aplicacion)
+// Reads the command line: the file named on it, as a full native path, goes into `archivo`. --help and --version
+// are answered here and end the program; a command line it cannot follow gives its exit status, and 0 means go on.
+int LeerLineaDeOrdenes(const QApplication &aplicacion, std::optional<QString> &archivo)
 {
     QCommandLineParser opciones;
     opciones.setApplicationDescription(QStringLiteral("El Tarvo: un juego de adivinar que aprende."));
@@ -31,17 +31,18 @@ std::optional<QString> ArchivoDeLaLineaDeOrdenes(const QApplication &aplicacion)
     else if (opciones.positionalArguments().size() > 1)
         error = QStringLiteral("Se abre un solo archivo.");
     if (!error.isEmpty()) {
-        std::fprintf(stderr, "eltarvo: %s\n%s", qPrintable(error), qPrintable(opciones.helpText().section('\n', 0, 0)));
-        std::fputc('\n', stderr);
-        std::exit(LineaDeOrdenesIncorrecta);
+        std::fprintf(stderr, "eltarvo: %s\n%s\n", qPrintable(error),
+                     qPrintable(opciones.helpText().section('\n', 0, 0)));
+        return LineaDeOrdenesIncorrecta;
     }
     if (opciones.isSet(QStringLiteral("help")))
         opciones.showHelp();
     if (opciones.isSet(QStringLiteral("version")))
         opciones.showVersion();
-    if (opciones.positionalArguments().isEmpty())
-        return std::nullopt;
-    return QDir::toNativeSeparators(QDir::current().absoluteFilePath(opciones.positionalArguments().constFirst()));
+    if (!opciones.positionalArguments().isEmpty())
+        archivo =
+            QDir::toNativeSeparators(QDir::current().absoluteFilePath(opciones.positionalArguments().constFirst()));
+    return 0;
 }
 
 } // namespace
@@ -55,7 +56,9 @@ int main(int argc, char *argv[])
     QTranslator traductor;
     if (traductor.load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traductor);
-    const std::optional<QString> archivo = ArchivoDeLaLineaDeOrdenes(aplicacion);
+    std::optional<QString> archivo;
+    if (const int salida = LeerLineaDeOrdenes(aplicacion, archivo))
+        return salida;
     PlataformaQt plataforma;
     ModeloElTarvo modelo(plataforma);
     frmElTarvo ventana(modelo);
