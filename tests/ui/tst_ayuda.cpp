@@ -46,6 +46,7 @@ private slots:
         QCOMPARE(vocab.objectName() + vocab.windowTitle() + QString::number(vocab.width()) + 'x' +
                      QString::number(vocab.height()) + (vocab.RichTextBox1->isReadOnly() ? "" : " editable"),
                  QStringLiteral("frmVocabVocabulario ElTarvo266x322"));
+        QCOMPARE(vocab.RichTextBox1->document()->defaultFont(), QFont(QStringLiteral("Arial"), 10));
         const QStringList parrafos = Parrafos(*vocab.RichTextBox1->document());
         // The title, an empty paragraph, 73 entries and two empty paragraphs.
         QCOMPARE(parrafos.mid(0, 3), (QStringList{"Vocabulario para ElTarvobc", "", "-Abrir, abriendo=Open"}));
