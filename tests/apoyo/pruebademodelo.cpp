@@ -52,16 +52,9 @@ void PruebaDeModelo::Abrir(const BaseConocimiento &base, const QString &nombre)
 
 void PruebaDeModelo::Pasos(const QString &pasos)
 {
-    using R = Plataforma::Respuesta;
-    static const QHash<QString, Caja> cajas = {{"o1", Caja::Objeto1},
-                                               {"o2", Caja::Objeto2},
-                                               {"pr", Caja::Pregunta},
-                                               {"tipo", Caja::TipoObjeto},
-                                               {"carac", Caja::Carac}};
-    static const QHash<QString, R> respuestas = {
-        {"si", R::Si},           {"no", R::No},         {"cancelar", R::Cancelar},
-        {"aceptar", R::Aceptar}, {"omitir", R::Omitir}, {"reintentar", R::Reintentar},
-        {"anular", R::Anular}};
+    // In the order of Caja and of Plataforma::Respuesta.
+    static const QStringList cajas = {"o1", "o2", "pr", "tipo", "carac"};
+    static const QStringList respuestas = {"aceptar", "si", "no", "cancelar", "anular", "reintentar", "omitir"};
     using Orden = void (*)(ModeloElTarvo &);
     static const QHash<QString, Orden> ordenes = {{"jugar", [](ModeloElTarvo &m) { m.Jugar(); }},
                                                   {"si", [](ModeloElTarvo &m) { m.Responder(true); }},
@@ -80,17 +73,17 @@ void PruebaDeModelo::Pasos(const QString &pasos)
     for (const QString &paso : pasos.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QString nombre = paso.section(QRegularExpression(QStringLiteral("[=:]")), 0, 0);
         const QString valor = paso.mid(nombre.size() + 1);
-        if (paso.startsWith(QLatin1Char('<')))
-            e.Salir(cajas.value(paso.mid(1)));
-        else if (nombre == QLatin1String("r"))
-            guion->ResponderMensaje(respuestas.value(valor));
+        if (paso.startsWith(QLatin1Char('<')) && cajas.contains(paso.mid(1)))
+            e.Salir(Caja(cajas.indexOf(paso.mid(1))));
+        else if (nombre == QLatin1String("r") && respuestas.contains(valor))
+            guion->ResponderMensaje(Plataforma::Respuesta(respuestas.indexOf(valor)));
         else if (nombre == QLatin1String("f"))
             guion->ResponderArchivo(valor.isEmpty() ? std::nullopt : std::optional<QString>(Ruta(valor)));
         else if (nombre == QLatin1String("reg")) {
             e.RegistroEditado(valor);
             e.Validar();
         } else if (cajas.contains(nombre))
-            e.TextoEditado(cajas.value(nombre), QString(valor).replace(QLatin1String("\\n"), QLatin1String("\r\n")));
+            e.TextoEditado(Caja(cajas.indexOf(nombre)), valor);
         else if (ordenes.contains(paso))
             ordenes.value(paso)(*modelo);
         else

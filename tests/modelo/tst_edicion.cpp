@@ -6,19 +6,13 @@ class TestEdicion : public PruebaDeModelo
 {
     Q_OBJECT
 private:
-    // BaseCompleta(7) opened and brought into the phase.
+    // BaseCompleta(7) opened and brought into the phase; the full hold has 599 lines.
     void Poner(Fase fase)
     {
         BaseConocimiento base = BaseCompleta(7);
         base.NumLineas = fase == Fase::BaseLlena ? 599 : 7;
         Abrir(base);
-        if (fase == Fase::BaseLlena)
-            guion->ResponderMensaje(Respuesta::Aceptar);
-        if (fase != Fase::FueraDeJuego)
-            modelo->Jugar();
-        for (bool si : {true, true, false})
-            if (fase == Fase::Aprendiendo || fase == Fase::BaseLlena)
-                modelo->Responder(si);
+        Pasos(QStringList{"", "jugar", "jugar;si;si;no", "r:aceptar;jugar;si;si;no"}[int(fase)]);
     }
     QString Almacenado(Caja caja) const
     {

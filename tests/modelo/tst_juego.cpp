@@ -7,16 +7,6 @@ using Respuesta = Plataforma::Respuesta;
 class TestJuego : public PruebaDeModelo
 {
     Q_OBJECT
-private:
-    QString Lineas(int desde, int hasta) const
-    {
-        QStringList lineas;
-        for (int k = desde; k <= hasta; ++k)
-            lineas
-                << QStringLiteral("%1 %2 %3").arg(Base().ValorSi[k]).arg(Base().ValorNo[k]).arg(Base().TextoLinea[k]);
-        return lineas.join(QStringLiteral(" / "));
-    }
-
 private slots:
     void eachPhaseHasItsControls()
     {
@@ -61,7 +51,11 @@ private slots:
         Abrir(BaseDeEjemplo());
         // A change typed into the guess travels with it.
         Pasos("o1=gato;jugar;si;pr=Objeto uno;no;pr=¿Maúlla?;no");
-        QCOMPARE(Lineas(1, 5), QStringLiteral("2 3 Pregunta / 5 4 ¿Maúlla? / 0 0 Objeto2 / 0 0 Objeto uno / 0 0 gato"));
+        QStringList lineas;
+        for (int k = 1; k <= 5; ++k)
+            lineas << QStringLiteral("%1 %2 ").arg(Base().ValorSi[k]).arg(Base().ValorNo[k]) + Base().TextoLinea[k];
+        QCOMPARE(lineas.join(" / "),
+                 QStringLiteral("2 3 Pregunta / 5 4 ¿Maúlla? / 0 0 Objeto2 / 0 0 Objeto uno / 0 0 gato"));
         QCOMPARE(ElJuego().CuentaObjetos(), QStringLiteral("El archivo tvo contiene  3 objetos"));
         // The row still shows the line as the game reached it.
         QCOMPARE(Estado(), QStringLiteral("fuera 2 0 0 | O P P | ¿Maúlla?"));
@@ -71,10 +65,8 @@ private slots:
     {
         QTest::addColumn<QString>("idioma");
         QTest::addColumn<QString>("numero");
-        QTest::newRow("comma") << "es_ES"
-                               << "299,5";
-        QTest::newRow("point") << "en_US"
-                               << "299.5";
+        QTest::newRow("comma") << QStringLiteral("es_ES") << QStringLiteral("299,5");
+        QTest::newRow("point") << QStringLiteral("en_US") << QStringLiteral("299.5");
     }
 
     void aFullBaseHoldsTheGuessUntilSi()

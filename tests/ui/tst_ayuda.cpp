@@ -43,10 +43,16 @@ private slots:
     void showsTheTwoDocuments()
     {
         frmVocab vocab;
-        QCOMPARE(vocab.objectName() + vocab.windowTitle() + QString::number(vocab.width()) + 'x' +
-                     QString::number(vocab.height()) + (vocab.RichTextBox1->isReadOnly() ? "" : " editable"),
-                 QStringLiteral("frmVocabVocabulario ElTarvo266x322"));
-        QCOMPARE(vocab.RichTextBox1->document()->defaultFont(), QFont(QStringLiteral("Arial"), 10));
+        frmAyuda ayuda;
+        for (const auto &[ventana, esperada] :
+             {std::pair<VentanaDocumento *, const char *>{&vocab, "frmVocab Vocabulario ElTarvo 266x322"},
+              {&ayuda, "frmAyuda Ayuda de 'El Tarvo' 218x320"}}) {
+            QCOMPARE(ventana->objectName() + ' ' + ventana->windowTitle() + ' ' + QString::number(ventana->width()) +
+                         'x' + QString::number(ventana->height()),
+                     QLatin1String(esperada));
+            QVERIFY(ventana->RichTextBox1->isReadOnly() &&
+                    ventana->RichTextBox1->document()->defaultFont() == QFont(QStringLiteral("Arial"), 10));
+        }
         const QStringList parrafos = Parrafos(*vocab.RichTextBox1->document());
         // The title, an empty paragraph, 73 entries and two empty paragraphs.
         QCOMPARE(parrafos.mid(0, 3), (QStringList{"Vocabulario para ElTarvobc", "", "-Abrir, abriendo=Open"}));
@@ -56,18 +62,13 @@ private slots:
             QVERIFY2(entrada.startsWith(QLatin1Char('-')) && entrada.contains(QLatin1Char('=')), qPrintable(entrada));
         QVERIFY(parrafos.contains(QStringLiteral("-Heurísticamente=Que aprende por si mismo (Learns by itself)")));
 
-        frmAyuda ayuda;
-        QCOMPARE(ayuda.objectName() + ayuda.windowTitle() + QString::number(ayuda.width()) + 'x' +
-                     QString::number(ayuda.height()),
-                 QStringLiteral("frmAyudaAyuda de 'El Tarvo'218x320"));
         const QStringList texto = Parrafos(*ayuda.RichTextBox1->document());
         QCOMPARE(texto.mid(2, 2), (QStringList{QStringLiteral("Ayuda El Tarvo 2013 - 2015 versión 3.2bc"), "Helpbic"}));
         qsizetype desde = 0;
         // In order; everything after the README rule is English in italics.
-        for (const char *cita : {"New:", "Máximo 32766 caracteres por objeto.", "Introducción:",
-                                 "Puede recordar 300 "
-                                 "objetos.",
-                                 "README", "There are (N*2)-1 objects and questions, where N=Number of objects.i"}) {
+        for (const char *cita :
+             {"New:", "Máximo 32766 caracteres por objeto.", "Introducción:", "Puede recordar 300 objetos.", "README",
+              "There are (N*2)-1 objects and questions, where N=Number of objects.i"}) {
             desde = texto.indexOf(QRegularExpression(".*" + QRegularExpression::escape(QString::fromUtf8(cita)) + ".*"),
                                   desde);
             QVERIFY2(desde >= 0, cita);

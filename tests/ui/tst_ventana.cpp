@@ -80,9 +80,31 @@ private:
                               ventana->windowTitle(), Control<QPlainTextEdit>("RichTextBox1")->toPlainText()}),
                  (QStringList{ElJuego().CuentaObjetos(), modelo->EtiquetaArchivo(), modelo->Titulo(),
                               DecodificarCp1252(modelo->Vista().join()).replace(QLatin1String("\r\n"), "\n")}));
+        // Every background the program sets is light, so it sets its text too: a dark theme's light text would not
+        // read.
+        for (const char *nombre : {"txtObjeto1", "txtObjeto2", "txtPreguntaUsr", "txtRegistro", "txtValorSi",
+                                   "txtValorNo", "lblTituloTvo", "lblNomArchTvo"}) {
+            const QWidget *control = Control(nombre);
+            const bool etiqueta = qobject_cast<const QLabel *>(control);
+            for (const auto grupo :
+                 control->isEnabled() ? QList{QPalette::Active, QPalette::Inactive} : QList{QPalette::Disabled})
+                QVERIFY2(Contraste(control->palette().color(grupo, etiqueta ? QPalette::WindowText : QPalette::Text),
+                                   control->palette().color(grupo, etiqueta ? QPalette::Window : QPalette::Base)) >=
+                             4.5,
+                         nombre);
+        }
     }
 
 private slots:
+    // Every window test runs on a dark desktop theme.
+    void initTestCase()
+    {
+        QPalette oscura(QColor(0xee, 0xee, 0xee), QColor(0x30, 0x30, 0x30));
+        oscura.setColor(QPalette::Base, QColor(0x30, 0x30, 0x30));
+        oscura.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+        QApplication::setPalette(oscura);
+    }
+
     void everyControlFitsItsPlaceAndIsNamed()
     {
         QVERIFY(ventana->size() == QSize(644, 488) && ventana->objectName() == QLatin1String("frmElTarvo"));
@@ -221,32 +243,6 @@ private slots:
         QCOMPARE(ElJuego().LineaActual(), qint16(boton == "cmdArrDer" ? 2 : 1));
     }
 
-    // A dark desktop theme gives light text; every background the program sets is light, so it sets its text too.
-    void everyColouredControlReadsOnADarkDesktop()
-    {
-        const QPalette antes = QApplication::palette();
-        QPalette oscura(QColor(0xee, 0xee, 0xee), QColor(0x30, 0x30, 0x30));
-        oscura.setColor(QPalette::Base, QColor(0x30, 0x30, 0x30));
-        oscura.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
-        QApplication::setPalette(oscura);
-        ventana = std::make_unique<frmElTarvo>(*modelo);
-        Abrir(BaseDeEjemplo());
-        // Out of play, at a question, at a guess, confirmed.
-        for (int paso = 0; paso < 4; paso == 0 ? modelo->Jugar() : modelo->Responder(true), ++paso)
-            for (const char *nombre : {"txtObjeto1", "txtObjeto2", "txtPreguntaUsr", "txtRegistro", "txtValorSi",
-                                       "txtValorNo", "lblTituloTvo", "lblNomArchTvo"}) {
-                const QWidget *control = Control(nombre);
-                const bool etiqueta = qobject_cast<const QLabel *>(control);
-                for (const auto grupo :
-                     control->isEnabled() ? QList{QPalette::Active, QPalette::Inactive} : QList{QPalette::Disabled})
-                    QVERIFY2(
-                        Contraste(control->palette().color(grupo, etiqueta ? QPalette::WindowText : QPalette::Text),
-                                  control->palette().color(grupo, etiqueta ? QPalette::Window : QPalette::Base)) >= 4.5,
-                        qPrintable(QStringLiteral("%1 at step %2").arg(nombre).arg(paso)));
-            }
-        QApplication::setPalette(antes);
-    }
-
     void escapeAndTheCloseBoxChangeNothing_data()
     {
         QTest::addColumn<Plataforma::Botones>("botones");
@@ -298,7 +294,7 @@ private slots:
         CajaTexto caja(nullptr);
         caja.PonerTexto(texto);
         // A visit that types nothing; then edits at both ends: a typed character, a typed line break, a pasted
-        // no-break space; then the edits taken away again.
+        // no-break space.
         caja.selectAll();
         caja.moveCursor(QTextCursor::End);
         QCOMPARE(caja.Texto(), texto);
@@ -308,11 +304,6 @@ private slots:
         QTest::keyClick(&caja, Qt::Key_Return);
         caja.insertPlainText(QStringLiteral("\u00A0"));
         QCOMPARE(caja.Texto(), QStringLiteral("X") + texto + QStringLiteral("\r\n\u00A0"));
-        QTest::keyClick(&caja, Qt::Key_Backspace);
-        QTest::keyClick(&caja, Qt::Key_Backspace);
-        caja.moveCursor(QTextCursor::Start);
-        QTest::keyClick(&caja, Qt::Key_Delete);
-        QCOMPARE(caja.Texto(), texto);
     }
 
     void theFileViewShowsWhatAFreshViewWould()
