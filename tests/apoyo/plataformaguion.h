@@ -43,7 +43,7 @@ public:
             return ruta;
         }
         if (elegir)
-            return elegir();
+            return elegir(dialogo);
         inesperados << titulo;
         return std::nullopt;
     }
@@ -63,7 +63,7 @@ public:
     QString carpeta;
     // For runs whose questions are not known beforehand: the answer to every message and dialog left without one.
     std::function<Respuesta(Botones)> responder;
-    std::function<std::optional<QString>()> elegir;
+    std::function<std::optional<QString>(Dialogo)> elegir;
     // The message boxes and file dialogs, in the order they were shown: a message as "title: text [buttons icon]"
     // (buttons A, SN, SNC or ARO for Abort, Retry, Ignore; icon ! or x), a dialog as "<title: abrir|guardar filter>".
     QStringList mostrados;

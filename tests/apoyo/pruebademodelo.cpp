@@ -1,7 +1,5 @@
 #include "pruebademodelo.h"
 
-#include "kb/escritortvo.h"
-
 #include <QDir>
 #include <QHash>
 #include <QRegularExpression>
@@ -46,8 +44,7 @@ void PruebaDeModelo::AbrirBytes(const QByteArray &bytes, const QString &nombre)
 
 void PruebaDeModelo::Abrir(const BaseConocimiento &base, const QString &nombre)
 {
-    BaseConocimiento copia = base;
-    AbrirBytes(CodificarArchivoTvo(copia), nombre);
+    AbrirBytes(ArchivoDe(base), nombre);
 }
 
 void PruebaDeModelo::Pasos(const QString &pasos)

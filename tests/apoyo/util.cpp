@@ -1,5 +1,7 @@
 #include "util.h"
 
+#include "kb/escritortvo.h"
+
 #include <QFile>
 #include <QTest>
 
@@ -41,4 +43,9 @@ BaseConocimiento BaseCompleta(int numLineas)
         base.TextoLinea[k] = QStringLiteral("línea %1").arg(k);
     }
     return base;
+}
+
+QByteArray ArchivoDe(BaseConocimiento base)
+{
+    return CodificarArchivoTvo(base);
 }

@@ -8,6 +8,8 @@
 // Small helpers and the knowledge-base builders shared by the tests.
 QByteArray LeerBytes(const QString &ruta);
 void EscribirBytes(const QString &ruta, const QByteArray &bytes);
+// The bytes of the file that the program writes for the base.
+QByteArray ArchivoDe(BaseConocimiento base);
 
 // The example of the file format: line 1 "Pregunta" leads to "Objeto1" on Si and "Objeto2" on No, with the
 // header strings of a new document.

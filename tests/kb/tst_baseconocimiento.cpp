@@ -83,25 +83,6 @@ private slots:
     }
 
     // A view lays out again only the lines that differ; replacing them must give what a new view would show.
-    void findsTheLinesThatChanged_data()
-    {
-        QTest::addColumn<QList<Contenido>>("contenidos");
-        const QByteArray largo(65535, 'x');
-        QTest::newRow("empty and back") << QList<Contenido>{{"a\r\n"}, {}, {"a\r\n"}, {""}};
-        QTest::newRow("same bytes in other pieces") << QList<Contenido>{{"ab\r\n", "cd\r\n"}, {"a", "b\r\ncd", "\r\n"}};
-        QTest::newRow("past a block of comparing")
-            << QList<Contenido>{{largo + "\r\nz"}, {largo + "\r\ny"}, {"a\r\n" + largo + "\r\nb"}};
-        QTest::newRow("bytes of the code page") << QList<Contenido>{{"\x80\x9f\r\n\xff"}, {"\x80\x9e\r\n\xff"}};
-    }
-
-    void findsTheLinesThatChanged()
-    {
-        QFETCH(QList<Contenido>, contenidos);
-        for (qsizetype i = 1; i < contenidos.size(); ++i)
-            QVERIFY(CambiaComoUnaVistaNueva(contenidos[i - 1], contenidos[i]));
-        QVERIFY(CompararLineas(contenidos[0], contenidos[0]).iguales);
-    }
-
     void findsTheLinesThatChangedInRandomEditsOfLineBreaks()
     {
         // Short contents of few bytes make every kind of line break meet every kind of edit.

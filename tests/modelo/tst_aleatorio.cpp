@@ -28,11 +28,12 @@ private slots:
             const QList<R> &posibles = respuestas[int(botones)];
             return posibles[azar.bounded(posibles.size())];
         };
-        guion->elegir = [&] {
-            const qsizetype i = azar.bounded(archivos.size() + 1);
-            return i == archivos.size() ? std::nullopt : std::optional<QString>(archivos[i]);
+        // Saved only to the files the program writes: the broken ones stay broken for the whole run.
+        guion->elegir = [&](Plataforma::Dialogo dialogo) {
+            const qsizetype i = azar.bounded(dialogo == Plataforma::Dialogo::Abrir ? archivos.size() + 1 : 4);
+            return i == archivos.size() || i == 3 ? std::nullopt : std::optional<QString>(archivos[i]);
         };
-        const QString letras = QStringLiteral("ab ñ¿?\"\r\n\u00A0€");
+        const QString letras = QStringLiteral("ab ñ¿?\"“\r\n\u00A0€\x03");
         // The commands and the browser's arrows, Si and No twice as often; then typing, editing, leaving a box and
         // typing a line number.
         const QStringList ordenes = {"jugar",     "si",     "si",    "no",    "no",      "parar",
@@ -40,23 +41,44 @@ private slots:
                                      "siguiente", "ultima", "",      "",      "",        ""};
         for (int i = 0; i < 20000; ++i) {
             const Caja caja = Caja(azar.bounded(5));
-            const bool guardaria = ElJuego().FaseActual() == Fase::FueraDeJuego && !modelo->Doc().EsArchivoNuevo;
-            const bool navegable = ControlesDe(ElJuego().FaseActual()).navegador;
+            const Fase fase = ElJuego().FaseActual();
+            const bool guardaria = fase == Fase::FueraDeJuego && !modelo->Doc().EsArchivoNuevo;
+            const bool navegable = ControlesDe(fase).navegador;
+            const bool modificado = modelo->Doc().Modificado;
             const int antes = ElJuego().LineaActual();
+            const bool cabecera = caja == Caja::TipoObjeto || caja == Caja::Carac;
+            // The header boxes belong to the document; the question box holds a line's text out of play and
+            // the new question while learning, and the program's question during a game.
+            const QString &almacen = caja == Caja::TipoObjeto ? Base().TipoObjeto
+                                     : caja == Caja::Carac    ? Base().Caracteristicas
+                                                              : Base().TextoLinea[antes];
+            const QString almacenado = almacen;
+            const bool guarda = cabecera || (caja == Caja::Pregunta && fase != Fase::Jugando && Base().Existe(antes));
             const int operacion = azar.bounded(ordenes.size());
             QString texto;
             for (int n = azar.bounded(12); n > 0; --n)
                 texto += letras[azar.bounded(letras.size())];
             int codigo = texto.isEmpty() ? 'a' : texto[0].unicode();
+            const int tecleado = codigo;
             if (!ordenes[operacion].isEmpty())
                 Pasos(ordenes[operacion]);
-            else if (operacion == ordenes.size() - 4)
-                Cajas().Tecla(caja, codigo), Cajas().TextoEditado(caja, Cajas().Texto(caja) + QChar(codigo));
-            else if (operacion == ordenes.size() - 3)
+            else if (operacion == ordenes.size() - 4) {
+                // Every typed character counts, Ctrl+C too, but only where typing edits the document; a double
+                // quote becomes an apostrophe.
+                Cajas().Tecla(caja, codigo);
+                QCOMPARE(codigo, tecleado == '"' ? int('\'') : tecleado);
+                QCOMPARE(modelo->Doc().Modificado,
+                         modificado || cabecera || (caja == Caja::Pregunta && fase == Fase::FueraDeJuego));
+                Cajas().TextoEditado(caja, Cajas().Texto(caja) + QChar(codigo));
+            } else if (operacion == ordenes.size() - 3)
                 Cajas().TextoEditado(caja, azar.bounded(50) ? texto : QString(32800, QLatin1Char('x')));
-            else if (operacion == ordenes.size() - 2)
-                Cajas().Salir(caja);
-            else
+            else if (operacion == ordenes.size() - 2) {
+                // Leaving stores the text where the box holds one of the document's; storing a text other than
+                // the one stored changes the document, however it was edited.
+                const bool salio = Cajas().Salir(caja);
+                QCOMPARE(almacen, salio && guarda ? Cajas().Texto(caja) : almacenado);
+                QCOMPARE(modelo->Doc().Modificado, modificado || almacen != almacenado);
+            } else
                 Pasos(QStringLiteral("reg=%1").arg(azar.bounded(-5, 605)));
             const BaseConocimiento &base = Base();
             QVERIFY(BaseConocimiento::LineaUsable(ElJuego().LineaActual()) &&

@@ -22,59 +22,6 @@ private:
     }
 
 private slots:
-    void typingAndLeavingABox_data()
-    {
-        QTest::addColumn<Caja>("caja");
-        QTest::addColumn<Fase>("fase");
-        QTest::addColumn<QString>("texto");
-        // Whether leaving stores the text, and whether typing marks the document as changed.
-        QTest::addColumn<bool>("guarda");
-        QTest::addColumn<bool>("marca");
-        const QString nuevo = QStringLiteral("nuevo, \r\ntexto \u00A0“citado”");
-        const auto fila = [](const char *nombre, Caja caja, Fase fase, const QString &texto, bool guarda, bool marca) {
-            QTest::newRow(nombre) << caja << fase << texto << guarda << marca;
-        };
-        fila("Tipo de objeto", Caja::TipoObjeto, Fase::FueraDeJuego, nuevo, true, true);
-        fila("an empty Tipo de objeto", Caja::TipoObjeto, Fase::FueraDeJuego, QString(), true, true);
-        fila("Caracteristicas in play", Caja::Carac, Fase::Jugando, nuevo, true, true);
-        fila("Pregunta out of play", Caja::Pregunta, Fase::FueraDeJuego, nuevo, true, true);
-        fila("Pregunta in play", Caja::Pregunta, Fase::Jugando, nuevo, false, false);
-        fila("Pregunta learning", Caja::Pregunta, Fase::Aprendiendo, nuevo, true, true);
-        fila("Pregunta in the full hold", Caja::Pregunta, Fase::BaseLlena, nuevo, true, false);
-        fila("Objeto 1", Caja::Objeto1, Fase::FueraDeJuego, nuevo, false, false);
-        fila("Objeto 2", Caja::Objeto2, Fase::FueraDeJuego, nuevo, false, false);
-        fila("a visit that changes nothing", Caja::Pregunta, Fase::FueraDeJuego, QStringLiteral("línea 1"), true, true);
-        // A file can have no lines: nothing to store the question into.
-        fila("Pregunta with no lines", Caja::Pregunta, Fase::Jugando, nuevo, false, false);
-    }
-
-    void typingAndLeavingABox()
-    {
-        QFETCH(Caja, caja);
-        QFETCH(Fase, fase);
-        QFETCH(QString, texto);
-        QFETCH(bool, guarda);
-        QFETCH(bool, marca);
-        if (QTest::currentDataTag() == QLatin1String("Pregunta with no lines"))
-            AbrirBytes("0,0,0,\"\"\r\n0,0,0,\"\"\r\n0,0,0,\"0\"\r\n");
-        else
-            Poner(fase);
-        const bool modificado = modelo->Doc().Modificado;
-        const QString antes = Almacenado(caja);
-        Cajas().TextoEditado(caja, texto);
-        QVERIFY(Cajas().Salir(caja));
-        QCOMPARE(Almacenado(caja), guarda ? texto : antes);
-        // Storing a text other than the one stored changes the document, however it was edited.
-        QCOMPARE(modelo->Doc().Modificado, modificado || Almacenado(caja) != antes);
-        // Every typed character counts, Ctrl+C too; a double quote becomes an apostrophe, a typographic one stays.
-        Poner(fase);
-        QList<int> codigos = {3, '"', 0x201C};
-        for (int &codigo : codigos)
-            Cajas().Tecla(caja, codigo);
-        QCOMPARE(codigos, (QList<int>{3, '\'', 0x201C}));
-        QCOMPARE(modelo->Doc().Modificado, marca);
-    }
-
     void aQuoteIsReportedOnceAndNothingIsStored()
     {
         Poner(Fase::FueraDeJuego);

@@ -78,14 +78,20 @@ private slots:
         Abrir(BaseCompleta(597));
         Pasos("jugar;" + QString("si;").repeated(9) + "no;si");
         QCOMPARE(ElJuego().CuentaObjetos(), QStringLiteral("El archivo tvo contiene  300 objetos"));
-        Pasos("r:aceptar;r:aceptar;jugar;" + QString("si;").repeated(10) + "no");
+        Pasos("f:llena.tvo;como;r:aceptar;r:aceptar;jugar;" + QString("si;").repeated(10) + "no");
         QCOMPARE(Estado(), QStringLiteral("llena 598 0 0 | P O P | línea 512"));
+        // The question box edits the guessed line, though typing alone does not change the document.
+        int tecla = 'x';
+        Cajas().Tecla(Caja::Pregunta, tecla);
+        QVERIFY(!modelo->Doc().Modificado);
+        Pasos("pr=línea 512 corregida;<pr");
+        QVERIFY(Base().TextoLinea[598] == QStringLiteral("línea 512 corregida") && modelo->Doc().Modificado);
         modelo->Responder(false);
         QLocale::setDefault(QLocale::c());
-        QCOMPARE(guion->mostrados,
+        QCOMPARE(guion->mostrados.mid(1),
                  QStringList(2, QStringLiteral("Límite de memoria: Ya hay más de %1 objetos [A!]").arg(numero)));
         modelo->Responder(true);
-        QCOMPARE(Estado(), QStringLiteral("fuera 598 0 0 | P O V | línea 512"));
+        QCOMPARE(Estado(), QStringLiteral("fuera 598 0 0 | P O V | línea 512 corregida"));
         QCOMPARE(Base().NumLineas, qint16(599));
     }
 
