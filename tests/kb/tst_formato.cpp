@@ -69,24 +69,6 @@ private slots:
         QCOMPARE(CodificarArchivoTvo(base), LeerBytes(QStringLiteral(ELTARVO_NUEVO_TVO)));
     }
 
-    void cutsLongTextsInTheFileAndInMemory()
-    {
-        BaseConocimiento base = BaseDeEjemplo();
-        const QString largo = QString(32766, QLatin1Char('a')) + QString(40000 - 32766, QLatin1Char('z'));
-        base.TipoObjeto = largo;
-        base.Caracteristicas = largo;
-        base.TextoLinea[2] = largo;
-        // A text above NumLineas is not part of the document and is left alone.
-        base.TextoLinea[4] = largo;
-        QCOMPARE(EscribirArchivoTvo(base, Ruta("largo.tvo")), Error::Ninguno);
-        const QString cortado(32766, QLatin1Char('a'));
-        QCOMPARE((QStringList{base.TipoObjeto, base.Caracteristicas, base.TextoLinea[2], base.TextoLinea[4]}),
-                 (QStringList{cortado, cortado, cortado, largo}));
-        const QByteArray bytes = LeerBytes(Ruta("largo.tvo"));
-        QVERIFY(!bytes.contains('z'));
-        QVERIFY(bytes.contains("2,0,0,\"" + cortado.toLatin1() + "\"\r\n3,0,0,"));
-    }
-
     void anEncoderEncodesEveryEditAndKeepsTheRecordsOfOtherLines()
     {
         BaseConocimiento base = BaseCompleta(BaseConocimiento::MaxLineas);
@@ -129,20 +111,26 @@ private slots:
         QByteArray todosMenosComilla;
         for (int b = 0; b < 256; ++b)
             todosMenosComilla += b == '"' ? QByteArray() : QByteArray(1, static_cast<char>(b));
+        const QString cortado(32766, QLatin1Char('a'));
+        const QString largo = cortado + QString(40000 - 32766, QLatin1Char('z'));
         BaseConocimiento base = BaseDeEjemplo();
-        base.TipoObjeto = QStringLiteral("  blancos, comas,\r\ny saltos  ");
-        base.Caracteristicas = QString();
+        base.Caracteristicas = QStringLiteral("  blancos, comas,\r\ny saltos  ") + largo;
         base.TextoLinea[1] = DecodificarCp1252(todosMenosComilla);
         // A double quote is written as it stands; on reading the text ends at it, and the rest of its line is lost.
         base.TextoLinea[2] = QStringLiteral("dice \"hola\" y sigue");
+        // Long texts are cut in the file and in memory; a text above NumLineas is not part of the document.
+        base.TipoObjeto = base.TextoLinea[3] = base.TextoLinea[4] = largo;
         base.ValorSi[3] = -32768;
         base.ValorNo[3] = 32767;
         QCOMPARE(EscribirArchivoTvo(base, Ruta("ida.tvo")), Error::Ninguno);
-        QVERIFY(LeerBytes(Ruta("ida.tvo")).contains("2,0,0,\"dice \"hola\" y sigue\"\r\n3,"));
+        QCOMPARE((QStringList{base.TipoObjeto, base.Caracteristicas.right(3), base.TextoLinea[3], base.TextoLinea[4]}),
+                 (QStringList{cortado, "aaa", cortado, largo}));
+        QVERIFY(LeerBytes(Ruta("ida.tvo")).contains("2,0,0,\"dice \"hola\" y sigue\"\r\n3,-32768,32767,\"aaa"));
         BaseConocimiento leida;
         QCOMPARE(LeerIgnorandoErrores(leida, Ruta("ida.tvo")), QList<int>());
-        QCOMPARE((QStringList{leida.TipoObjeto, leida.Caracteristicas, leida.TextoLinea[1], leida.TextoLinea[2]}),
-                 (QStringList{base.TipoObjeto, "", base.TextoLinea[1], "dice "}));
+        QCOMPARE((QStringList{leida.TipoObjeto, leida.Caracteristicas, leida.TextoLinea[1], leida.TextoLinea[2],
+                              leida.TextoLinea[3]}),
+                 (QStringList{cortado, base.Caracteristicas, base.TextoLinea[1], "dice ", cortado}));
         QCOMPARE((QList<int>{leida.NumLineas, leida.ValorSi[3], leida.ValorNo[3]}), (QList<int>{3, -32768, 32767}));
     }
 
