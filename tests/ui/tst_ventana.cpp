@@ -1,5 +1,6 @@
 #include "apoyo/pruebadeventana.h"
 #include "kb/cp1252.h"
+#include "ui/controles/apariencia.h"
 #include "ui/controles/cajatexto.h"
 #include "ui/controles/visorarchivo.h"
 #include "ui/main/plataformaqt.h"
@@ -32,14 +33,6 @@ public:
     }
 };
 
-// The background of a text box or a label, as 0xBBGGRR.
-quint32 FondoBGR(const QWidget *control)
-{
-    const QColor c =
-        control->palette().color(qobject_cast<const QLabel *>(control) ? QPalette::Window : QPalette::Base);
-    return quint32(c.red()) | quint32(c.green()) << 8 | quint32(c.blue()) << 16;
-}
-
 // The contrast ratio of two colours, as accessibility guidelines measure it: from 1 to 21.
 double Contraste(const QColor &a, const QColor &b)
 {
@@ -63,7 +56,8 @@ private:
         const quint32 colores[] = {0xC0FFFF, 0xFFFFFF, 0xC0C0FF, 0xC0FFC0};
         for (int i = 0; i < 5; ++i)
             QVERIFY(Control<CajaTexto>(cajas[i])->Texto() == Cajas().Texto(Caja(i)) &&
-                    (i > 2 || FondoBGR(Control(cajas[i])) == colores[int(ElJuego().FondoDe(Caja(i)))]));
+                    (i > 2 || Control(cajas[i])->palette().color(QPalette::Base) ==
+                                  ColorBGR(colores[int(ElJuego().FondoDe(Caja(i)))])));
         const Fila &fila = ElJuego().FilaMostrada();
         for (const auto &[nombre, texto] :
              {std::pair{"txtRegistro", fila.registro}, {"txtValorSi", fila.valorSi}, {"txtValorNo", fila.valorNo}})
@@ -75,7 +69,7 @@ private:
             habilitados += QString::number(Control(nombre)->isEnabled());
         QCOMPARE(habilitados,
                  QString("1%1%1%2%3%4%4%5%5").arg(c.siNo).arg(c.jugar).arg(c.parar).arg(c.archivo).arg(c.navegador));
-        QCOMPARE(FondoBGR(Control("txtRegistro")), c.navegador ? 0xFFC0FFu : 0xE0E0E0u);
+        QCOMPARE(Control("txtRegistro")->palette().color(QPalette::Base), ColorBGR(c.navegador ? 0xFFC0FF : 0xE0E0E0));
         QCOMPARE((QStringList{Control<QLabel>("lblTituloTvo")->text(), Control<QLabel>("lblNomArchTvo")->text(),
                               ventana->windowTitle(), Control<QPlainTextEdit>("RichTextBox1")->toPlainText()}),
                  (QStringList{ElJuego().CuentaObjetos(), modelo->EtiquetaArchivo(), modelo->Titulo(),
@@ -96,9 +90,10 @@ private:
     }
 
 private slots:
-    // Every window test runs on a dark desktop theme.
+    // Every window test runs on a dark desktop theme, with a style whose buttons take the focus by Tab only.
     void initTestCase()
     {
+        QApplication::setStyle(new EstiloSoloTab);
         QPalette oscura(QColor(0xee, 0xee, 0xee), QColor(0x30, 0x30, 0x30));
         oscura.setColor(QPalette::Base, QColor(0x30, 0x30, 0x30));
         oscura.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
@@ -198,30 +193,21 @@ private slots:
 
     void anEditReachesTheDocumentBeforeACommand_data()
     {
-        // How the buttons take the focus: 0 on a click, 1 by Tab as the style says, 2 forced to Tab only.
-        QTest::addColumn<int>("foco");
+        // Whether the buttons were forced to take the focus by Tab only, as the window would not have them.
+        QTest::addColumn<bool>("soloTab");
         QTest::addColumn<QString>("boton");
-        QTest::newRow("Guardar") << 0 << "cmdGuardar";
-        QTest::newRow("Guardar, a style whose buttons take the focus by Tab") << 1 << "cmdGuardar";
-        QTest::newRow("Guardar, buttons forced to take the focus by Tab") << 2 << "cmdGuardar";
-        QTest::newRow("Salir after Delete, buttons forced to Tab") << 2 << "cmdSalir";
-        QTest::newRow("> after an unchecked number, buttons forced to Tab") << 2 << "cmdArrDer";
+        QTest::newRow("Guardar") << false << "cmdGuardar";
+        QTest::newRow("Guardar, buttons forced to take the focus by Tab") << true << "cmdGuardar";
+        QTest::newRow("Salir after Delete, buttons forced to Tab") << true << "cmdSalir";
+        QTest::newRow("> after an unchecked number, buttons forced to Tab") << true << "cmdArrDer";
     }
 
     void anEditReachesTheDocumentBeforeACommand()
     {
-        QFETCH(int, foco);
+        QFETCH(bool, soloTab);
         QFETCH(QString, boton);
-        if (foco == 1) {
-            const QString estiloAntes = QApplication::style()->name();
-            QApplication::setStyle(new EstiloSoloTab);
-            ventana = std::make_unique<frmElTarvo>(*modelo);
-            QApplication::setStyle(estiloAntes);
-            ventana->show();
-            QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
-        }
         for (QPushButton *control : ventana->findChildren<QPushButton *>())
-            control->setFocusPolicy(foco == 2 ? Qt::TabFocus : control->focusPolicy());
+            control->setFocusPolicy(soloTab ? Qt::TabFocus : control->focusPolicy());
         Abrir(BaseCompleta(7), QStringLiteral("siete.tvo"));
         if (boton == "cmdSalir")
             guion->ResponderMensaje(Respuesta::Cancelar);
@@ -232,7 +218,7 @@ private slots:
             QTest::keyClick(Control("txtPreguntaUsr"), Qt::Key_Delete);
         Pulsar(qPrintable(boton));
         // A click gives a button the focus, whatever the style, unless a button was made to refuse it.
-        QCOMPARE(QApplication::focusWidget() == Control(qPrintable(boton)), foco != 2);
+        QCOMPARE(QApplication::focusWidget() == Control(qPrintable(boton)), !soloTab);
         if (boton == "cmdGuardar")
             QVERIFY(LeerBytes(Ruta("siete.tvo")).contains("\r\n1,2,3,\"Es corregida?\"\r\n") &&
                     !modelo->Doc().Modificado);
