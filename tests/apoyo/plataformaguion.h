@@ -9,7 +9,7 @@
 #include <functional>
 
 // A platform that answers from a script: every message box and file dialog must have been announced with its
-// answer. It records what was shown; Comprobar() fails when an answer was left unused or a dialog came
+// answer. It records what was shown; Comprobar() fails when an answer was left unused or a question came
 // unannounced.
 class PlataformaGuion : public Plataforma
 {
@@ -50,14 +50,11 @@ public:
     void Pitido() override { ++pitidos; }
     QString CarpetaPrograma() const override { return carpeta; }
     void TerminarPrograma() override { terminado = true; }
-    bool Comprobar()
+    void Comprobar()
     {
         if (!respuestas.empty() || !archivos.empty())
             inesperados << QStringLiteral("%1 answers left").arg(respuestas.size() + archivos.size());
-        if (!inesperados.isEmpty())
-            QTest::qFail(qPrintable(QStringLiteral("script not followed: ") + inesperados.join(QStringLiteral("; "))),
-                         __FILE__, __LINE__);
-        return inesperados.isEmpty();
+        QVERIFY2(inesperados.isEmpty(), qPrintable(QStringLiteral("script not followed: ") + inesperados.join("; ")));
     }
 
     QString carpeta;

@@ -44,29 +44,18 @@ private slots:
         QVERIFY(carpeta->isValid());
     }
 
-    void writesTheRecordsOfTheFormat_data()
-    {
-        QTest::addColumn<int>("numLineas");
-        QTest::addColumn<QByteArray>("cola");
-        QTest::newRow("the example") << 3
-                                     << QByteArray("0,0,0,\" 3\"\r\n1,2,3,\"Pregunta\"\r\n2,0,0,\"Objeto1\"\r\n"
-                                                   "3,0,0,\"Objeto2\"\r\n");
-        QTest::newRow("no lines: no line record") << 0 << QByteArray("0,0,0,\" 0\"\r\n");
-        QTest::newRow("a negative count") << -3 << QByteArray("0,0,0,\"-3\"\r\n");
-    }
-
     void writesTheRecordsOfTheFormat()
     {
-        QFETCH(int, numLineas);
-        QFETCH(QByteArray, cola);
+        QCOMPARE(ArchivoDe(BaseDeEjemplo()), Cabeceras + "0,0,0,\" 3\"\r\n1,2,3,\"Pregunta\"\r\n2,0,0,\"Objeto1\"\r\n"
+                                                         "3,0,0,\"Objeto2\"\r\n");
+        // A count that is not a line number writes no line record.
         BaseConocimiento base = BaseDeEjemplo();
-        base.NumLineas = static_cast<qint16>(numLineas);
-        QCOMPARE(EscribirArchivoTvo(base, Ruta("ejemplo.tvo")), Error::Ninguno);
-        QCOMPARE(LeerBytes(Ruta("ejemplo.tvo")), Cabeceras + cola);
+        base.NumLineas = -3;
+        QCOMPARE(ArchivoDe(base), Cabeceras + "0,0,0,\"-3\"\r\n");
         // A new document, one empty line, is written as the shipped Nuevo.tvo.
         base = BaseCompleta(1);
         base.TextoLinea[1].clear();
-        QCOMPARE(CodificarArchivoTvo(base), LeerBytes(QStringLiteral(ELTARVO_NUEVO_TVO)));
+        QCOMPARE(ArchivoDe(base), LeerBytes(QStringLiteral(ELTARVO_NUEVO_TVO)));
     }
 
     void anEncoderEncodesEveryEditAndKeepsTheRecordsOfOtherLines()

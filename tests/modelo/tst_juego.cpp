@@ -141,20 +141,6 @@ private slots:
         QVERIFY(Base().TextoLinea == antes.TextoLinea && Base().NumLineas == antes.NumLineas);
     }
 
-    void aQuoteInABoxStopsTheLearningStep()
-    {
-        for (const auto &[caja, nombre] :
-             {std::pair{Caja::Objeto1, "Objeto 1"}, {Caja::Objeto2, "Objeto 2"}, {Caja::Pregunta, "Pregunta"}}) {
-            const QString antes = Cajas().Texto(caja);
-            Cajas().TextoEditado(caja, QStringLiteral("con \"comillas\""));
-            Pasos("r:aceptar;si");
-            QCOMPARE(guion->mostrados.constLast(),
-                     QStringLiteral("Comillas encontradas: Quite las comillas del texto %1 [Ax]").arg(nombre));
-            QVERIFY(Base().NumLineas == 1 && ElJuego().FaseActual() == Fase::Aprendiendo);
-            Cajas().TextoEditado(caja, antes);
-        }
-    }
-
     void teachesFiveObjectsAndPlaysToEachOfThem()
     {
         // Each object after the answers that reach the guess it is taught against.

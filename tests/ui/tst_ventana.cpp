@@ -185,7 +185,8 @@ private slots:
         guion->ResponderMensaje(Respuesta::Aceptar);
         Pulsar("cmdArrDer");
         // The message, the focus back in the box, and no move: the refused text is there to be mended.
-        QVERIFY(guion->mostrados.size() == 1 && QApplication::focusWidget() == caja && ElJuego().LineaActual() == 1);
+        QCOMPARE(guion->mostrados, QStringList{"Comillas encontradas: Quite las comillas del texto Pregunta [Ax]"});
+        QVERIFY(QApplication::focusWidget() == caja && ElJuego().LineaActual() == 1);
         Teclear("txtPreguntaUsr", QStringLiteral("mi arreglo"));
         Pulsar("cmdArrDer");
         QVERIFY(ElJuego().LineaActual() == 2 && Base().TextoLinea[1] == QStringLiteral("mi arreglo"));
