@@ -1,13 +1,21 @@
 #!/usr/bin/env bash
-# Installs a build into a staging folder and checks it as a desktop and a package would.
-# Usage: instalacion.sh BUILD_DIR SOURCE_DIR
+# Checks an install as a desktop and a package would: a build installed into a staging folder, or the Debian
+# package (which lintian must pass) unpacked there.
+# Usage: instalacion.sh BUILD_DIR|PAQUETE.deb SOURCE_DIR
 set -euo pipefail
-construccion=$1
+origen=$1
 fuente=$2
 destino=$(mktemp -d)
 trap 'rm -rf "$destino"' EXIT
 
-DESTDIR=$destino cmake --install "$construccion" --prefix /usr >/dev/null
+if [[ $origen == *.deb ]]; then
+    lintian --fail-on error "$origen"
+    dpkg-deb -x "$origen" "$destino"
+    test "$(QT_QPA_PLATFORM=offscreen "$destino/usr/bin/eltarvo" --version)" = "eltarvo $(dpkg-deb -f "$origen" Version)"
+    test "$(readlink "$destino/usr/games/eltarvo")" = ../lib/eltarvo/eltarvo
+else
+    DESTDIR=$destino cmake --install "$origen" --prefix /usr >/dev/null
+fi
 raiz=$destino/usr
 test -x "$raiz/lib/eltarvo/eltarvo"
 cmp "$raiz/lib/eltarvo/Nuevo.tvo" "$fuente/src/recursos/Nuevo.tvo"
@@ -28,7 +36,6 @@ test "$(xdg-mime query filetype "$fuente/examples/animales.tvo")" = application/
 test "$(xdg-mime query default application/x-eltarvo)" = eltarvo.desktop
 
 # Started through its link, the program runs from its real folder, beside its Nuevo.tvo, until it is stopped.
-test -f "$(dirname "$(readlink -f "$raiz/bin/eltarvo")")/Nuevo.tvo"
 estado=0
 QT_QPA_PLATFORM=offscreen timeout 3 "$raiz/bin/eltarvo" >/dev/null 2>&1 || estado=$?
 test "$estado" -eq 124
