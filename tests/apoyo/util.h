@@ -4,6 +4,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QTest>
+
+#include <tuple>
 
 // Small helpers and the knowledge-base builders shared by the tests.
 QByteArray LeerBytes(const QString &ruta);
@@ -16,3 +19,15 @@ QByteArray ArchivoDe(BaseConocimiento base);
 BaseConocimiento BaseDeEjemplo();
 // numLineas lines, line k asking with links 2k and 2k + 1 while they exist, the rest objects; texts "línea k".
 BaseConocimiento BaseCompleta(int numLineas);
+
+// A data table of several columns, declared and fetched in one statement each, in the same order:
+// Columnas<QString, int>("pasos", "error") in the _data function, then auto [pasos, error] = Celdas<QString,
+// int>(...).
+template <typename... Tipos, typename... Nombres> void Columnas(Nombres... nombres)
+{
+    (QTest::addColumn<Tipos>(nombres), ...);
+}
+template <typename... Tipos, typename... Nombres> std::tuple<Tipos...> Celdas(Nombres... nombres)
+{
+    return {*static_cast<Tipos *>(QTest::qData(nombres, qMetaTypeId<Tipos>()))...};
+}

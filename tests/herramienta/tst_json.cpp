@@ -44,8 +44,7 @@ class TestJson : public QObject
 private slots:
     void importRefusesWhatTheGameCannotHold_data()
     {
-        QTest::addColumn<QByteArray>("json");
-        QTest::addColumn<QString>("error");
+        Columnas<QByteArray, QString>("json", "error");
         // A ladder of questions, each No leading to the next: 299 questions and 300 objects make 599 lines.
         QJsonObject escalera = O("último");
         for (int k = 0; k < 299; ++k)
@@ -79,8 +78,7 @@ private slots:
 
     void importRefusesWhatTheGameCannotHold()
     {
-        QFETCH(QByteArray, json);
-        QFETCH(QString, error);
+        auto [json, error] = Celdas<QByteArray, QString>("json", "error");
         const BaseImportada importada = BaseDesdeJson(json);
         QCOMPARE(importada.error, error);
         QVERIFY(!error.isEmpty() || importada.base.NumLineas == 599);

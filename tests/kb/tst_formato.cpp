@@ -126,8 +126,7 @@ private slots:
     void readsFiles_data()
     {
         // What is read: "errors | NumLineas | texts of lines 1 to 3 | links of line 1"; \0 stands for a NUL.
-        QTest::addColumn<QByteArray>("contenido");
-        QTest::addColumn<QString>("leido");
+        Columnas<QByteArray, QString>("contenido", "leido");
         const QByteArray tres = "1,2,3,\"uno\"\r\n2,0,0,\"dos\"\r\n3,0,0,\"tres\"\r\n";
         // After the two header records.
         const auto fila = [](const char *nombre, const QByteArray &contenido, const char *leido) {
@@ -163,8 +162,7 @@ private slots:
 
     void readsFiles()
     {
-        QFETCH(QByteArray, contenido);
-        QFETCH(QString, leido);
+        auto [contenido, leido] = Celdas<QByteArray, QString>("contenido", "leido");
         EscribirBytes(Ruta("prueba.tvo"), contenido);
         BaseConocimiento base;
         QStringList errores;
@@ -178,10 +176,9 @@ private slots:
 
     void retryingAFailedRecordReadsOnFromWhereItStopped_data()
     {
-        QTest::addColumn<QByteArray>("contenido");
         // The error of each step, "o" before one that skips the failed record first; "sigue" or "fin" as the reading
         // goes on or is over.
-        QTest::addColumn<QString>("pasos");
+        Columnas<QByteArray, QString>("contenido", "pasos");
         // The failed field is gone: line 1 is then read from "0,\"uno\"" and runs out of fields.
         QTest::newRow("a link above 16 bits") << Cabeceras + "0,0,0,\" 2\"\r\n1,99999,0,\"uno\"\r\n"
                                               << "0 0 0 0 6 62 62 sigue o62 o0 fin";
@@ -194,8 +191,7 @@ private slots:
 
     void retryingAFailedRecordReadsOnFromWhereItStopped()
     {
-        QFETCH(QByteArray, contenido);
-        QFETCH(QString, pasos);
+        auto [contenido, pasos] = Celdas<QByteArray, QString>("contenido", "pasos");
         EscribirBytes(Ruta("pasos.tvo"), contenido);
         BaseConocimiento base;
         LectorTvo lector(base, Ruta("pasos.tvo"));

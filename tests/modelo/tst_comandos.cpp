@@ -92,8 +92,7 @@ private slots:
 
     void failedSavesAskToContinueAndKeepTheOldFile_data()
     {
-        QTest::addColumn<QString>("pasos");
-        QTest::addColumn<int>("error");
+        Columnas<QString, int>("pasos", "error");
         QTest::newRow("Save As into a missing folder, Ignore") << "f:falta/a.tvo;r:omitir;como" << 76;
         QTest::newRow("Save As onto a folder, Retry, Ignore") << "f:carpeta;r:reintentar;r:omitir;como" << 75;
         QTest::newRow("Save As, Abort ends the program") << "f:falta/a.tvo;r:anular;como" << 76;
@@ -103,8 +102,7 @@ private slots:
 
     void failedSavesAskToContinueAndKeepTheOldFile()
     {
-        QFETCH(QString, pasos);
-        QFETCH(int, error);
+        auto [pasos, error] = Celdas<QString, int>("pasos", "error");
         QVERIFY(QDir(carpeta->path()).mkpath(QStringLiteral("falta")) && QDir(carpeta->path()).mkdir("carpeta"));
         Abrir(BaseDeEjemplo(), QStringLiteral("falta/a.tvo"));
         Pasos(QStringLiteral("tipo=cambiado;<tipo"));
@@ -157,10 +155,7 @@ private slots:
     void theSaveQuestionBeforeDiscarding_data()
     {
         // "Nuevo", "Abrir..." and "Salir" ask before they discard a changed document.
-        QTest::addColumn<QString>("pasos");
-        QTest::addColumn<QString>("lineas");
-        QTest::addColumn<QString>("documento");
-        QTest::addColumn<QStringList>("mensajes");
+        Columnas<QString, QString, QString, QStringList>("pasos", "lineas", "documento", "mensajes");
         const QString pregunta = QStringLiteral("¿Desea guardar el archivo actual? [SNC!]");
         const auto fila = [&](const char *nombre, const char *pasos, const char *lineas, const char *documento,
                               QStringList mensajes) {
@@ -184,10 +179,8 @@ private slots:
 
     void theSaveQuestionBeforeDiscarding()
     {
-        QFETCH(QString, pasos);
-        QFETCH(QString, lineas);
-        QFETCH(QString, documento);
-        QFETCH(QStringList, mensajes);
+        auto [pasos, lineas, documento, mensajes] =
+            Celdas<QString, QString, QString, QStringList>("pasos", "lineas", "documento", "mensajes");
         EscribirBytes(Ruta("otro.tvo"), ArchivoDe(BaseDeEjemplo()));
         Pasos(Ensenado);
         mensajes[0].prepend(modelo->Doc().RutaArch.right(60) + QStringLiteral(": "));
@@ -205,9 +198,7 @@ private slots:
 
     void brokenFilesOpenWithTheirErrors_data()
     {
-        QTest::addColumn<QString>("nombre");
-        QTest::addColumn<QList<int>>("errores");
-        QTest::addColumn<int>("numLineas");
+        Columnas<QString, QList<int>, int>("nombre", "errores", "numLineas");
         const auto fila = [](const char *nombre, QList<int> errores, int numLineas) {
             QTest::newRow(nombre) << QString::fromLatin1(nombre) << errores << numLineas;
         };
@@ -226,9 +217,7 @@ private slots:
 
     void brokenFilesOpenWithTheirErrors()
     {
-        QFETCH(QString, nombre);
-        QFETCH(QList<int>, errores);
-        QFETCH(int, numLineas);
+        auto [nombre, errores, numLineas] = Celdas<QString, QList<int>, int>("nombre", "errores", "numLineas");
         const QString datos = QStringLiteral(ELTARVO_DATOS_PRUEBA "/hostiles/") + nombre;
         if (nombre == "una-carpeta")
             QVERIFY(QDir(carpeta->path()).mkdir(nombre));

@@ -37,8 +37,7 @@ private slots:
 
     void leavingCutsTheTextTo32766Characters_data()
     {
-        QTest::addColumn<QString>("texto");
-        QTest::addColumn<QString>("guardado");
+        Columnas<QString, QString>("texto", "guardado");
         const QString largo(32766, QLatin1Char('a'));
         const QString casi = largo.left(32765);
         QTest::newRow("40000 characters") << largo + QString(7234, QLatin1Char('b')) << largo;
@@ -52,8 +51,7 @@ private slots:
 
     void leavingCutsTheTextTo32766Characters()
     {
-        QFETCH(QString, texto);
-        QFETCH(QString, guardado);
+        auto [texto, guardado] = Celdas<QString, QString>("texto", "guardado");
         Poner(Fase::FueraDeJuego);
         Cajas().TextoEditado(Caja::TipoObjeto, texto);
         if (guardado.isEmpty())

@@ -22,8 +22,7 @@ private slots:
 
     void aGameWalksTheTreeWithTheColoursOfEachStep_data()
     {
-        QTest::addColumn<QString>("respuestas");
-        QTest::addColumn<QString>("estado");
+        Columnas<QString, QString>("respuestas", "estado");
         const std::pair<const char *, const char *> filas[] = {
             {"", "jugando 1 2 3 | P O P | línea 1"},           {";no", "jugando 3 6 7 | P O P | línea 3"},
             {";no;si", "jugando 6 0 0 | P O A | línea 6"},     {";no;si;si", "fuera 6 0 0 | P O V | línea 6"},
@@ -35,8 +34,7 @@ private slots:
 
     void aGameWalksTheTreeWithTheColoursOfEachStep()
     {
-        QFETCH(QString, respuestas);
-        QFETCH(QString, estado);
+        auto [respuestas, estado] = Celdas<QString, QString>("respuestas", "estado");
         Abrir(BaseCompleta(7));
         Pasos("o2=se vacía;o1=lo que pienso;jugar" + respuestas);
         QCOMPARE(Estado(), estado);
@@ -63,16 +61,14 @@ private slots:
 
     void aFullBaseHoldsTheGuessUntilSi_data()
     {
-        QTest::addColumn<QString>("idioma");
-        QTest::addColumn<QString>("numero");
+        Columnas<QString, QString>("idioma", "numero");
         QTest::newRow("comma") << QStringLiteral("es_ES") << QStringLiteral("299,5");
         QTest::newRow("point") << QStringLiteral("en_US") << QStringLiteral("299.5");
     }
 
     void aFullBaseHoldsTheGuessUntilSi()
     {
-        QFETCH(QString, idioma);
-        QFETCH(QString, numero);
+        auto [idioma, numero] = Celdas<QString, QString>("idioma", "numero");
         QLocale::setDefault(QLocale(idioma));
         // 597 lines allow one more step; it makes 599 lines and 300 objects.
         Abrir(BaseCompleta(597));
@@ -97,10 +93,7 @@ private slots:
 
     void whatAFileBringsNeverIndexesOutsideTheLines_data()
     {
-        QTest::addColumn<QByteArray>("lineas");
-        QTest::addColumn<QString>("respuestas");
-        QTest::addColumn<QString>("mensaje");
-        QTest::addColumn<QString>("estado");
+        Columnas<QByteArray, QString, QString, QString>("lineas", "respuestas", "mensaje", "estado");
         const auto fila = [](const char *nombre, const char *lineas, const char *respuestas, const char *mensaje,
                              const char *estado) {
             QTest::newRow(nombre) << QByteArray(lineas) << respuestas << QString::fromUtf8(mensaje)
@@ -128,10 +121,8 @@ private slots:
 
     void whatAFileBringsNeverIndexesOutsideTheLines()
     {
-        QFETCH(QByteArray, lineas);
-        QFETCH(QString, respuestas);
-        QFETCH(QString, mensaje);
-        QFETCH(QString, estado);
+        auto [lineas, respuestas, mensaje, estado] =
+            Celdas<QByteArray, QString, QString, QString>("lineas", "respuestas", "mensaje", "estado");
         AbrirBytes("0,0,0,\"\"\r\n0,0,0,\"\"\r\n0,0,0,\"" + lineas + ",\"q\"\r\n2,0,0,\"a\"\r\n3,0,0,\"b\"\r\n");
         const BaseConocimiento antes = Base();
         Pasos((mensaje.isEmpty() ? "jugar;" : "r:aceptar;jugar;") + respuestas);

@@ -195,8 +195,7 @@ private slots:
     void anEditReachesTheDocumentBeforeACommand_data()
     {
         // Whether the buttons were forced to take the focus by Tab only, as the window would not have them.
-        QTest::addColumn<bool>("soloTab");
-        QTest::addColumn<QString>("boton");
+        Columnas<bool, QString>("soloTab", "boton");
         QTest::newRow("Guardar") << false << "cmdGuardar";
         QTest::newRow("Guardar, buttons forced to take the focus by Tab") << true << "cmdGuardar";
         QTest::newRow("Salir after Delete, buttons forced to Tab") << true << "cmdSalir";
@@ -205,8 +204,7 @@ private slots:
 
     void anEditReachesTheDocumentBeforeACommand()
     {
-        QFETCH(bool, soloTab);
-        QFETCH(QString, boton);
+        auto [soloTab, boton] = Celdas<bool, QString>("soloTab", "boton");
         for (QPushButton *control : ventana->findChildren<QPushButton *>())
             control->setFocusPolicy(soloTab ? Qt::TabFocus : control->focusPolicy());
         Abrir(BaseCompleta(7), QStringLiteral("siete.tvo"));
@@ -232,10 +230,8 @@ private slots:
 
     void escapeAndTheCloseBoxChangeNothing_data()
     {
-        QTest::addColumn<Plataforma::Botones>("botones");
-        QTest::addColumn<bool>("cierre");
         // The answer; Aceptar where the box must stay up (it is then answered with Retry).
-        QTest::addColumn<Respuesta>("respuesta");
+        Columnas<Plataforma::Botones, bool, Respuesta>("botones", "cierre", "respuesta");
         using B = Plataforma::Botones;
         QTest::newRow("Yes/No/Cancel, Escape") << B::SiNoCancelar << false << Respuesta::Cancelar;
         QTest::newRow("Yes/No, close box") << B::SiNo << true << Respuesta::No;
@@ -245,13 +241,12 @@ private slots:
 
     void escapeAndTheCloseBoxChangeNothing()
     {
-        QFETCH(Plataforma::Botones, botones);
-        QFETCH(bool, cierre);
-        QFETCH(Respuesta, respuesta);
+        auto [botones, cierre, respuesta] =
+            Celdas<Plataforma::Botones, bool, Respuesta>("botones", "cierre", "respuesta");
         bool seQuedo = false;
         QMessageBox::Icon icono = QMessageBox::NoIcon;
         // Inside the box's own event loop: Escape as a keyboard gives it, or the window system's close request.
-        QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [&, cierre = cierre] {
             auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             icono = caja->icon();
             cierre ? void(caja->windowHandle()->close()) : QTest::keyClick(caja, Qt::Key_Escape);
