@@ -1,5 +1,6 @@
 #include "apoyo/pruebadeventana.h"
 #include "kb/cp1252.h"
+#include "ui/ayuda/ventanadocumento.h"
 #include "ui/controles/apariencia.h"
 #include "ui/controles/cajatexto.h"
 #include "ui/controles/visorarchivo.h"
@@ -14,6 +15,8 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextEdit>
 #include <QTimer>
 #include <QWindow>
 
@@ -41,6 +44,30 @@ double Contraste(const QColor &a, const QColor &b)
         return 0.2126 * lineal(c.redF()) + 0.7152 * lineal(c.greenF()) + 0.0722 * lineal(c.blueF()) + 0.05;
     };
     return std::max(luz(a), luz(b)) / std::min(luz(a), luz(b));
+}
+
+// Each paragraph's text, then b for bold, i for italic (as its first character is) and c for centred.
+QStringList Parrafos(const QTextDocument &documento)
+{
+    QStringList parrafos;
+    for (QTextBlock bloque = documento.begin(); bloque.isValid(); bloque = bloque.next()) {
+        const QTextCharFormat formato = bloque.begin().fragment().charFormat();
+        QString parrafo = bloque.text();
+        if (!parrafo.isEmpty())
+            parrafo += QString(formato.fontWeight() == QFont::Bold ? "b" : "") + (formato.fontItalic() ? "i" : "") +
+                       (bloque.blockFormat().alignment() & Qt::AlignHCenter ? "c" : "");
+        parrafos << parrafo;
+    }
+    return parrafos;
+}
+
+template <typename Ventana> QList<Ventana *> Abiertas()
+{
+    QList<Ventana *> ventanas;
+    for (QWidget *ventana : QApplication::topLevelWidgets())
+        if (auto *buscada = qobject_cast<Ventana *>(ventana))
+            ventanas << buscada;
+    return ventanas;
 }
 
 } // namespace
@@ -306,6 +333,55 @@ private slots:
             nueva.setPlainText(DecodificarCp1252(contenido.join()));
             QVERIFY(visor.toPlainText() == nueva.toPlainText() && visor.verticalScrollBar()->value() == 0);
         }
+    }
+
+    // The two documents as the RTF reader builds them: code-page escapes, paragraphs, bold, italic and centred
+    // groups, font tables skipped.
+    void showsTheTwoDocuments()
+    {
+        frmVocab vocab;
+        frmAyuda ayuda;
+        for (const VentanaDocumento *ventana :
+             {static_cast<VentanaDocumento *>(&vocab), static_cast<VentanaDocumento *>(&ayuda)})
+            QVERIFY(ventana->RichTextBox1->isReadOnly() &&
+                    ventana->RichTextBox1->document()->defaultFont() == QFont(QStringLiteral("Arial"), 10));
+        const QStringList parrafos = Parrafos(*vocab.RichTextBox1->document());
+        // The title, an empty paragraph, 73 entries and two empty paragraphs.
+        QCOMPARE(parrafos.mid(0, 3), (QStringList{"Vocabulario para ElTarvobc", "", "-Abrir, abriendo=Open"}));
+        QCOMPARE(parrafos.mid(75, 2), (QStringList{"", ""}));
+        QVERIFY(parrafos[74].startsWith(QStringLiteral("-Vincular=")));
+        for (const QString &entrada : parrafos.mid(2, 73))
+            QVERIFY2(entrada.startsWith(QLatin1Char('-')) && entrada.contains(QLatin1Char('=')), qPrintable(entrada));
+        QVERIFY(parrafos.contains(QStringLiteral("-Heurísticamente=Que aprende por si mismo (Learns by itself)")));
+
+        const QStringList texto = Parrafos(*ayuda.RichTextBox1->document());
+        QCOMPARE(texto.mid(2, 2), (QStringList{QStringLiteral("Ayuda El Tarvo 2013 - 2015 versión 3.2bc"), "Helpbic"}));
+    }
+
+    void eachWindowOpensOnce()
+    {
+        for (const char *boton : {"cmdAyuda", "cmdAyuda", "cmdVocab", "cmdVocab"})
+            Pulsar(boton);
+        QCOMPARE(Abiertas<frmAyuda>().size() + Abiertas<frmVocab>().size(), 2);
+        QPointer<frmVocab> vocab = Abiertas<frmVocab>().constFirst();
+        QVERIFY(QTest::qWaitForWindowActive(vocab));
+        // Modeless and without an owner; a second click keeps the scroll position and brings it to the front.
+        QVERIFY(!vocab->isModal() && !vocab->parentWidget() && ventana->isEnabled());
+        QScrollBar *barra = vocab->RichTextBox1->verticalScrollBar();
+        barra->setValue(barra->maximum() / 2);
+        Pulsar("cmdAyuda");
+        QVERIFY(QTest::qWaitForWindowActive(Abiertas<frmAyuda>().constFirst()));
+        Pulsar("cmdVocab");
+        QVERIFY(QTest::qWaitForWindowActive(vocab));
+        QCOMPARE(barra->value(), barra->maximum() / 2);
+        // Closed, it is destroyed, and the next one starts at the top; both end with the main window.
+        vocab->close();
+        QTRY_VERIFY(!vocab);
+        Pulsar("cmdVocab");
+        QCOMPARE(Abiertas<frmVocab>().constFirst()->RichTextBox1->verticalScrollBar()->value(), 0);
+        QPointer<frmAyuda> ayuda = Abiertas<frmAyuda>().constFirst();
+        ventana.reset();
+        QVERIFY(!ayuda && Abiertas<frmVocab>().isEmpty());
     }
 };
 
