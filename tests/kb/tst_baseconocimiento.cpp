@@ -37,17 +37,6 @@ class TestBaseConocimiento : public QObject
 {
     Q_OBJECT
 private slots:
-    void objectCountCaptionUsesSignedNumberForm()
-    {
-        // floor(n / 2) + 1, with a blank before a number that is not negative: -1 line gives 0 objects.
-        QStringList cuentas;
-        for (int numLineas : {1, 3, 599, 598, 0, -1, -3, -32768, 32767})
-            cuentas << TextoObjetosContenidos(static_cast<qint16>(numLineas)).section(QStringLiteral("contiene"), 1);
-        QCOMPARE(cuentas, (QStringList{"  1 objetos", "  2 objetos", "  300 objetos", "  300 objetos", "  1 objetos",
-                                       "  0 objetos", " -1 objetos", " -16383 objetos", "  16384 objetos"}));
-        QCOMPARE(TextoObjetosContenidos(3), QStringLiteral("El archivo tvo contiene  2 objetos"));
-    }
-
     void everyByteDecodesAndEncodes()
     {
         QByteArray todos;

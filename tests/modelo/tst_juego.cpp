@@ -8,18 +8,6 @@ class TestJuego : public PruebaDeModelo
 {
     Q_OBJECT
 private slots:
-    void eachPhaseHasItsControls()
-    {
-        // Si and No, Jugar, Parar, the file commands, the browser.
-        QStringList controles;
-        for (Fase fase : {Fase::FueraDeJuego, Fase::Jugando, Fase::Aprendiendo, Fase::BaseLlena}) {
-            const Controles c = ControlesDe(fase);
-            controles
-                << QStringLiteral("%1%2%3%4%5").arg(c.siNo).arg(c.jugar).arg(c.parar).arg(c.archivo).arg(c.navegador);
-        }
-        QCOMPARE(controles, (QStringList{"01011", "10100", "10000", "10000"}));
-    }
-
     void aGameWalksTheTreeWithTheColoursOfEachStep_data()
     {
         Columnas<QString, QString>("respuestas", "estado");
