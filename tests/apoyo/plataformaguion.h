@@ -5,7 +5,6 @@
 #include <QStringList>
 #include <QTest>
 
-#include <deque>
 #include <functional>
 
 // A platform that answers from a script: every message box and file dialog must have been announced with its
@@ -23,11 +22,8 @@ public:
         static const char *const nombres[] = {"A", "SN", "SNC", "ARO"};
         mostrados << QStringLiteral("%1: %2 [%3%4]")
                          .arg(titulo, texto, QLatin1String(nombres[int(botones)]), icono == Icono::Error ? "x" : "!");
-        if (!respuestas.empty()) {
-            const Respuesta respuesta = respuestas.front();
-            respuestas.pop_front();
-            return respuesta;
-        }
+        if (!respuestas.isEmpty())
+            return respuestas.takeFirst();
         if (responder)
             return responder(botones);
         inesperados << titulo + QStringLiteral(": ") + texto;
@@ -37,11 +33,8 @@ public:
     std::optional<QString> ElegirArchivo(Dialogo dialogo, const QString &titulo, const QString &filtro) override
     {
         mostrados << QStringLiteral("<%1: %2 %3>").arg(titulo, dialogo == Dialogo::Abrir ? "abrir" : "guardar", filtro);
-        if (!archivos.empty()) {
-            const std::optional<QString> ruta = archivos.front();
-            archivos.pop_front();
-            return ruta;
-        }
+        if (!archivos.isEmpty())
+            return archivos.takeFirst();
         if (elegir)
             return elegir(dialogo);
         inesperados << titulo;
@@ -52,7 +45,7 @@ public:
     void TerminarPrograma() override { terminado = true; }
     void Comprobar()
     {
-        if (!respuestas.empty() || !archivos.empty())
+        if (!respuestas.isEmpty() || !archivos.isEmpty())
             inesperados << QStringLiteral("%1 answers left").arg(respuestas.size() + archivos.size());
         QVERIFY2(inesperados.isEmpty(), qPrintable(QStringLiteral("script not followed: ") + inesperados.join("; ")));
     }
@@ -68,7 +61,7 @@ public:
     bool terminado = false;
 
 private:
-    std::deque<Respuesta> respuestas;
-    std::deque<std::optional<QString>> archivos;
+    QList<Respuesta> respuestas;
+    QList<std::optional<QString>> archivos;
     QStringList inesperados;
 };

@@ -91,12 +91,11 @@ void PruebaDeModelo::Pasos(const QString &pasos)
 QString PruebaDeModelo::Estado() const
 {
     static const char *const fases[] = {"fuera", "jugando", "aprendiendo", "llena"};
-    static const char fondos[] = {'P', 'O', 'A', 'V'};
     const Juego &juego = modelo->ElJuego();
     const Fila &fila = juego.FilaMostrada();
     QString fondo;
     for (Caja caja : {Caja::Objeto1, Caja::Objeto2, Caja::Pregunta})
-        fondo += QLatin1Char(fondos[int(juego.FondoDe(caja))]) + QStringLiteral(" ");
+        fondo += QLatin1Char("POAV"[int(juego.FondoDe(caja))]) + QStringLiteral(" ");
     return QStringLiteral("%1 %2 %3 %4 | %5| %6")
         .arg(QLatin1String(fases[int(juego.FaseActual())]), fila.registro, fila.valorSi, fila.valorNo, fondo,
              juego.Texto(Caja::Pregunta));

@@ -12,24 +12,6 @@
 
 namespace {
 
-// A question node and an object node, as a person writes them.
-QJsonObject P(const QString &texto, const QJsonValue &si, const QJsonValue &no)
-{
-    return {{"pregunta", texto}, {"si", si}, {"no", no}};
-}
-
-QJsonObject O(const QString &texto)
-{
-    return {{"objeto", texto}};
-}
-
-QByteArray Documento(const QJsonValue &arbol, const QJsonArray &sueltas = {})
-{
-    return QJsonDocument(
-               QJsonObject{{"tipoObjeto", "Animales"}, {"caracteristicas", ""}, {"arbol", arbol}, {"sueltas", sueltas}})
-        .toJson();
-}
-
 // A JSON document without the line numbers it keeps.
 QString SinLineas(const QByteArray &json)
 {
@@ -45,6 +27,16 @@ private slots:
     void importRefusesWhatTheGameCannotHold_data()
     {
         Columnas<QByteArray, QString>("json", "error");
+        // A question node and an object node, as a person writes them, in a document with its headers.
+        const auto P = [](const QString &texto, const QJsonValue &si, const QJsonValue &no) {
+            return QJsonObject{{"pregunta", texto}, {"si", si}, {"no", no}};
+        };
+        const auto O = [](const QString &texto) { return QJsonObject{{"objeto", texto}}; };
+        const auto Documento = [](const QJsonValue &arbol, const QJsonArray &sueltas = {}) {
+            const QJsonObject documento{
+                {"tipoObjeto", "Animales"}, {"caracteristicas", ""}, {"arbol", arbol}, {"sueltas", sueltas}};
+            return QJsonDocument(documento).toJson();
+        };
         // A ladder of questions, each No leading to the next: 299 questions and 300 objects make 599 lines.
         QJsonObject escalera = O("último");
         for (int k = 0; k < 299; ++k)

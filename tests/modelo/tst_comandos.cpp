@@ -2,8 +2,6 @@
 
 #include <QDir>
 
-using R = Plataforma::Respuesta;
-
 namespace {
 
 const QString Guardar = QStringLiteral("<Guardar archivo tvo: guardar Archivos tarvo (*.tvo) |*.tvo|>");
@@ -198,7 +196,6 @@ private slots:
 
     void brokenFilesOpenWithTheirErrors_data()
     {
-        // Each row names the file.
         Columnas<QList<int>, int>("errores", "numLineas");
         QTest::newRow("cuenta-negativa.tvo") << QList<int>{} << -5;
         QTest::newRow("cuenta-32768.tvo") << QList<int>{6} << 0;
@@ -224,7 +221,7 @@ private slots:
             QVERIFY(QFile::copy(datos, Ruta(nombre)));
         Abrir(BaseDeEjemplo());
         Pasos(QStringLiteral("f:") + nombre + (nombre == "no-existe.tvo" ? ";r:reintentar" : ""));
-        guion->responder = [](auto) { return R::Omitir; };
+        guion->responder = [](auto) { return Plataforma::Respuesta::Omitir; };
         modelo->Abrir();
         QStringList esperados = {AbrirTvo};
         for (int error : errores)

@@ -292,7 +292,6 @@ private slots:
     {
         QTest::addColumn<QString>("texto");
         QTest::newRow("no-break space and tab") << QStringLiteral("a\u00A0b\t");
-        QTest::newRow("lone CR and LF") << QStringLiteral("a\rb\nc");
         QTest::newRow("every break, at the ends too") << QStringLiteral("\ra\n\r\r\nb\n\r");
         QTest::newRow("code-page punctuation")
             << DecodificarCp1252(QByteArrayLiteral("\x93\xbfQu\xe9?\x94 \x96 \x85\x80"));
