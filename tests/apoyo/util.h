@@ -20,9 +20,8 @@ BaseConocimiento BaseDeEjemplo();
 // numLineas lines, line k asking with links 2k and 2k + 1 while they exist, the rest objects; texts "línea k".
 BaseConocimiento BaseCompleta(int numLineas);
 
-// A data table of several columns, declared and fetched in one statement each, in the same order:
-// Columnas<QString, int>("pasos", "error") in the _data function, then auto [pasos, error] = Celdas<QString,
-// int>(...).
+// A data table's columns declared, and a row's cells fetched, in one statement each and in the same order:
+// Columnas<QString, int>("pasos", "error"), then auto [pasos, error] = Celdas<QString, int>("pasos", "error").
 template <typename... Tipos, typename... Nombres> void Columnas(Nombres... nombres)
 {
     (QTest::addColumn<Tipos>(nombres), ...);

@@ -30,8 +30,9 @@ private slots:
         };
         // Saved only to the files the program writes: the broken ones stay broken for the whole run.
         guion->elegir = [&](Plataforma::Dialogo dialogo) {
-            const qsizetype i = azar.bounded(dialogo == Plataforma::Dialogo::Abrir ? archivos.size() + 1 : 4);
-            return i == archivos.size() || i == 3 ? std::nullopt : std::optional<QString>(archivos[i]);
+            const qsizetype opciones = dialogo == Plataforma::Dialogo::Abrir ? archivos.size() : 3;
+            const qsizetype i = azar.bounded(opciones + 1);
+            return i == opciones ? std::nullopt : std::optional<QString>(archivos[i]);
         };
         const QString letras = QStringLiteral("ab ñ¿?\"“\r\n\u00A0€\x03");
         // The commands and the browser's arrows, Si and No twice as often; then typing, editing, leaving a box and
