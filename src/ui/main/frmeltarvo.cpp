@@ -131,14 +131,9 @@ frmElTarvo::frmElTarvo(ModeloElTarvo &modelo, QWidget *padre) : QWidget(padre), 
     QFont letra = font();
     letra.setPointSizeF(8);
     setFont(letra);
-    // The toolkit lays out every text box's first document in the application's font; laid out in the
-    // window's, they load no second font, which would be a sizeable part of the start-up.
-    const QFont letraAplicacion = QApplication::font();
-    QApplication::setFont(letra);
     CrearColumnaIzquierda();
     CrearColumnaCentral();
     CrearColumnaDerecha();
-    QApplication::setFont(letraAplicacion);
     OrdenarTabulacion();
     NombrarParaLectoresDePantalla();
     txtObjeto1->setFocus();
