@@ -341,6 +341,7 @@ private slots:
     {
         frmVocab vocab;
         frmAyuda ayuda;
+        QCOMPARE(vocab.objectName() + ' ' + ayuda.objectName(), QStringLiteral("frmVocab frmAyuda"));
         for (const VentanaDocumento *ventana :
              {static_cast<VentanaDocumento *>(&vocab), static_cast<VentanaDocumento *>(&ayuda)})
             QVERIFY(ventana->RichTextBox1->isReadOnly() &&
