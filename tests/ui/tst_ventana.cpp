@@ -341,7 +341,8 @@ private slots:
     {
         frmVocab vocab;
         frmAyuda ayuda;
-        QCOMPARE(vocab.objectName() + ' ' + ayuda.objectName(), QStringLiteral("frmVocab frmAyuda"));
+        QCOMPARE(QStringList({vocab.objectName(), vocab.windowTitle(), ayuda.objectName(), ayuda.windowTitle()}),
+                 QStringList({"frmVocab", "Vocabulario ElTarvo", "frmAyuda", "Ayuda de 'El Tarvo'"}));
         for (const VentanaDocumento *ventana :
              {static_cast<VentanaDocumento *>(&vocab), static_cast<VentanaDocumento *>(&ayuda)})
             QVERIFY(ventana->RichTextBox1->isReadOnly() &&
