@@ -66,21 +66,20 @@ void PruebaDeModelo::Pasos(const QString &pasos)
                                                   {"anterior", [](ModeloElTarvo &m) { m.Cajas().IrAAnterior(); }},
                                                   {"siguiente", [](ModeloElTarvo &m) { m.Cajas().IrASiguiente(); }},
                                                   {"ultima", [](ModeloElTarvo &m) { m.Cajas().IrAUltima(); }}};
-    Edicion &e = Cajas();
     for (const QString &paso : pasos.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QString nombre = paso.section(QRegularExpression(QStringLiteral("[=:]")), 0, 0);
         const QString valor = paso.mid(nombre.size() + 1);
         if (paso.startsWith(QLatin1Char('<')) && cajas.contains(paso.mid(1)))
-            e.Salir(Caja(cajas.indexOf(paso.mid(1))));
+            Cajas().Salir(Caja(cajas.indexOf(paso.mid(1))));
         else if (nombre == QLatin1String("r") && respuestas.contains(valor))
             guion->ResponderMensaje(Plataforma::Respuesta(respuestas.indexOf(valor)));
         else if (nombre == QLatin1String("f"))
             guion->ResponderArchivo(valor.isEmpty() ? std::nullopt : std::optional<QString>(Ruta(valor)));
         else if (nombre == QLatin1String("reg")) {
-            e.RegistroEditado(valor);
-            e.Validar();
+            Cajas().RegistroEditado(valor);
+            Cajas().Validar();
         } else if (cajas.contains(nombre))
-            e.TextoEditado(Caja(cajas.indexOf(nombre)), valor);
+            Cajas().TextoEditado(Caja(cajas.indexOf(nombre)), valor);
         else if (ordenes.contains(paso))
             ordenes.value(paso)(*modelo);
         else

@@ -179,14 +179,16 @@ private slots:
 
     void aSessionByMouseAndKeysShowsTheModelAtEveryStep()
     {
-        QCOMPARE(QApplication::focusWidget(), Control("txtObjeto1"));
         VerificarQueMuestraElModelo();
-        Teclear("txtObjeto1", QStringLiteral("gato"));
-        Teclear("txtObjeto2", QStringLiteral("perro"));
-        Teclear("txtPreguntaUsr", QStringLiteral("Ladra?"));
+        // By keys alone from the first box: each box's text selected and typed over, then Tab to the next box.
+        for (const char *texto : {"gato", "perro", "Ladra?", "animales"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(QApplication::focusWidget(), QString::fromUtf8(texto) + QLatin1Char('\t'));
+        }
         // Alt+N clicks "No", a moment later.
         QTest::keyClick(ventana.get(), Qt::Key_N, Qt::AltModifier);
-        QTRY_COMPARE(Base().TextoLinea[2], QStringLiteral("perro"));
+        QTRY_COMPARE(Base().TextoLinea[1] + '|' + Base().TextoLinea[2] + '|' + Base().TipoObjeto,
+                     QStringLiteral("Ladra?|perro|animales"));
         VerificarQueMuestraElModelo();
         Pulsar("cmdJugar");
         VerificarQueMuestraElModelo();
