@@ -185,9 +185,9 @@ private slots:
     void theBrowserReadsTheNumberAtTheStartOfTheBox()
     {
         Abrir(BaseCompleta(7));
-        const std::pair<const char *, int> numeros[] = {{"5", 5},   {"007", 7}, {"2.9", 2},   {" 4", 4},   {"4x", 4},
-                                                        {"8", 3},   {"0", 3},   {"-2", 3},    {"-0.5", 3}, {"", 3},
-                                                        {"abc", 3}, {"   ", 3}, {"70000", 3}, {"1e999", 3}};
+        const std::pair<const char *, int> numeros[] = {{"5", 5},   {"007", 7}, {"2.9", 2},   {" 4", 4},    {"4x", 4},
+                                                        {"8", 3},   {"0", 3},   {"-2", 3},    {"-0.5", 3},  {"", 3},
+                                                        {"abc", 3}, {"   ", 3}, {"70000", 3}, {"1e999", 3}, {"6e1", 3}};
         for (const auto &[texto, linea] : numeros) {
             Pasos(QStringLiteral("reg=3;pr=sin guardar;reg=") + QLatin1String(texto));
             // A line shown comes from the base, colours and all unchanged; a rejected number only goes back.
