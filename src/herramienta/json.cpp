@@ -64,7 +64,7 @@ class Numeracion
 public:
     explicit Numeracion(BaseConocimiento &base) : base(base) { base.NumLineas = 0; }
 
-    bool Importar(const QJsonObject &documento)
+    bool NumerarDocumento(const QJsonObject &documento)
     {
         if (!Cabecera(documento, QStringLiteral("tipoObjeto"), base.TipoObjeto) ||
             !Cabecera(documento, QStringLiteral("caracteristicas"), base.Caracteristicas))
@@ -208,7 +208,7 @@ BaseImportada BaseDesdeJson(const QByteArray &json)
         importada.error = QStringLiteral("el documento no es un objeto JSON");
     else {
         Numeracion numeracion(importada.base);
-        numeracion.Importar(documento.object());
+        numeracion.NumerarDocumento(documento.object());
         importada.error = numeracion.error;
     }
     return importada;
