@@ -108,15 +108,18 @@ void ModeloElTarvo::AbrirArchivo(const QString &ruta)
     MostrarNombreArchivo();
     BorrarDatos();
     juego.PonerFase(Fase::FueraDeJuego);
-    const QByteArray leidos = LeerArchivo();
+    bool completo = true;
+    const QByteArray leidos = LeerArchivo(completo);
     if (terminando)
         return;
     MostrarDatosCargados();
+    // What failed to read is missing from the base: "Guardar" must not write it over the file without asking.
+    doc.EsArchivoNuevo = !completo;
     // The view shows the file as just read, without reading it a second time.
     MostrarBytes({leidos});
 }
 
-QByteArray ModeloElTarvo::LeerArchivo()
+QByteArray ModeloElTarvo::LeerArchivo(bool &completo)
 {
     LectorTvo lector(base, doc.RutaArch);
     while (!lector.Terminado()) {
@@ -127,6 +130,7 @@ QByteArray ModeloElTarvo::LeerArchivo()
         case TrasError::Reintentar:
             break;
         case TrasError::Omitir:
+            completo = false;
             lector.OmitirPaso();
             break;
         case TrasError::Terminar:
@@ -287,9 +291,10 @@ bool ModeloElTarvo::GuardarAntesDeDescartar()
         return true;
     switch (PreguntarGuardarActual()) {
     case Plataforma::Respuesta::Si:
-        // Whatever the save's outcome, a cancelled dialog included, the command goes on.
+        // Only a save that happened lets the command discard the document: a cancelled dialog or an ignored
+        // failure keeps it as it is.
         Guardar();
-        return !terminando;
+        return !terminando && !doc.Modificado;
     case Plataforma::Respuesta::No:
         return true;
     default:

@@ -60,6 +60,7 @@ public:
     void Guardar();
     void GuardarComo();
     void Nuevo();
+    // "Salir" and every request to close the main window: asks before a changed document is dropped.
     void Salir();
 
 signals:
@@ -77,8 +78,9 @@ private:
     void BorrarLineas();
     void BorrarDatos();
     void MostrarDatosCargados();
-    // Reads RutaArch into the knowledge base step by step; the file's bytes as read.
-    QByteArray LeerArchivo();
+    // Reads RutaArch into the knowledge base step by step; the file's bytes as read. completo turns false when
+    // the user chose to ignore a failed step.
+    QByteArray LeerArchivo(bool &completo);
     // Writes the knowledge base to RutaArch until it succeeds or the user gives up; true when it was written,
     // and then the view shows it.
     bool EscribirArchivo();

@@ -162,12 +162,17 @@ private slots:
         };
         fila("Nuevo, Cancel", "r:cancelar;nuevo", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
         fila("Nuevo, No", "r:no;nuevo", "1 ", "Nuevo.tvo - El Tarvo * nuevo", {});
-        fila("Nuevo, Yes: Save As cancelled, the command goes on", "r:si;f:;nuevo", "1 ",
+        // Yes goes on only after a save that happened.
+        fila("Nuevo, Yes: saved, then a new document", "r:si;f:guardado.tvo;nuevo", "1 ",
+             "Nuevo.tvo - El Tarvo * nuevo", {Guardar});
+        fila("Nuevo, Yes: Save As cancelled, nothing changes", "r:si;f:;nuevo", "3 perro",
              "Nuevo.tvo - El Tarvo * nuevo", {Guardar});
         fila("Abrir, an answer not offered", "r:aceptar;abrir", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
         fila("Abrir, No", "r:no;f:otro.tvo;abrir", "3 Objeto1", "otro.tvo - El Tarvo", {AbrirTvo});
-        fila("Abrir, Yes: Save As cancelled, the command goes on", "r:si;f:;f:otro.tvo;abrir", "3 Objeto1",
-             "otro.tvo - El Tarvo", {Guardar, AbrirTvo});
+        fila("Abrir, Yes: Save As cancelled, nothing changes", "r:si;f:;abrir", "3 perro",
+             "Nuevo.tvo - El Tarvo * nuevo", {Guardar});
+        fila("Abrir, Yes: a failed save ignored, nothing changes", "r:si;f:falta/a.tvo;r:omitir;abrir", "3 perro",
+             "a.tvo - El Tarvo *", {Guardar, "Guardar - Error 76 inesperado: ¿Continuar? [AROx]"});
         fila("Salir, Cancel", "r:cancelar;fin", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
         fila("Salir, an answer not offered", "r:aceptar;fin", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
         fila("Salir, Yes: save it yourself", "r:si;r:aceptar;fin", "3 perro", "Nuevo.tvo - El Tarvo * nuevo",
@@ -228,7 +233,9 @@ private slots:
             esperados << QStringLiteral("Abrir - Error %1 inesperado: ¿Continuar? [AROx]").arg(error);
         QCOMPARE(guion->mostrados, esperados);
         QCOMPARE(int(Base().NumLineas), numLineas);
-        QCOMPARE(Documento(), nombre.section('/', -1) + QStringLiteral(" - El Tarvo"));
+        // Lines that failed are missing: "Guardar" then asks for a file as for a document never saved.
+        QCOMPARE(Documento(), nombre.section('/', -1) + QStringLiteral(" - El Tarvo") +
+                                  (errores.isEmpty() ? QString() : QStringLiteral(" nuevo")));
         QCOMPARE(ElJuego().FaseActual(), Fase::FueraDeJuego);
         // Abort ends the program at once: what was read is not shown.
         guion->responder = nullptr;

@@ -10,10 +10,12 @@
 #include "ui/controles/visorarchivo.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
+#include <QSessionManager>
 #include <QStyle>
 
 namespace {
@@ -292,6 +294,25 @@ void frmElTarvo::ConectarEventos()
     connect(&juego, &Juego::CuentaCambiada, this, &frmElTarvo::MostrarCuenta);
     connect(&modelo, &ModeloElTarvo::NombreCambiado, this, &frmElTarvo::MostrarNombre);
     connect(&modelo, &ModeloElTarvo::VistaCambiada, this, &frmElTarvo::MostrarVista);
+#ifndef QT_NO_SESSIONMANAGER
+    // A logout asks as the close box does, where the session lets the program ask; where it does not, the
+    // recovery copy keeps the work.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &sesion) {
+        if (!sesion.allowsInteraction())
+            return;
+        if (!close())
+            sesion.cancel();
+        sesion.release();
+    });
+#endif
+}
+
+void frmElTarvo::closeEvent(QCloseEvent *evento)
+{
+    // The box that holds the focus is left first, as a click on "Salir" leaves it.
+    if (!modelo.Terminando() && CompletarEdicion())
+        modelo.Salir();
+    evento->setAccepted(modelo.Terminando());
 }
 
 CajaTexto *frmElTarvo::CajaDe(Caja caja) const

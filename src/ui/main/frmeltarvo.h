@@ -26,6 +26,10 @@ public:
     // The help and vocabulary windows end with the main window.
     ~frmElTarvo() override;
 
+protected:
+    // The close box, Alt+F4 and the window system ask as "Salir" does; the window closes only when the model ends.
+    void closeEvent(QCloseEvent *evento) override;
+
 private:
     // Button handlers.
     void cmdJugar_Click() { modelo.Jugar(); }
