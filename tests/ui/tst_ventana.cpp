@@ -300,6 +300,31 @@ private slots:
         QCOMPARE(dada, seQuedo ? Respuesta::Reintentar : respuesta);
     }
 
+    void theCloseBoxAsksAsSalirDoes_data()
+    {
+        Columnas<bool, QString, bool>("abierto", "respuesta", "cierra");
+        QTest::newRow("a new document, Cancel: the window stays") << false << "r:cancelar" << false;
+        QTest::newRow("a new document, No: the program ends") << false << "r:no" << true;
+        // A text pasted into the box that holds the focus is stored first, so the document changed.
+        QTest::newRow("an opened file edited by a paste, Cancel") << true << "r:cancelar" << false;
+    }
+
+    void theCloseBoxAsksAsSalirDoes()
+    {
+        auto [abierto, respuesta, cierra] = Celdas<bool, QString, bool>("abierto", "respuesta", "cierra");
+        if (abierto) {
+            Abrir(BaseDeEjemplo());
+            Control("txtPreguntaUsr")->setFocus();
+            Control<QPlainTextEdit>("txtPreguntaUsr")->setPlainText(QStringLiteral("pegado"));
+        }
+        Pasos(respuesta);
+        // As the window system asks, for its close box or Alt+F4.
+        ventana->windowHandle()->close();
+        QCOMPARE(guion->mostrados.size(), 1);
+        QCOMPARE(ventana->isVisible(), !cierra);
+        QCOMPARE(guion->terminado, cierra);
+    }
+
     void aBoxGivesBackItsTextAsItCame_data()
     {
         QTest::addColumn<QString>("texto");
