@@ -86,8 +86,9 @@ void ModeloElTarvo::MostrarBytes(const QList<QByteArray> &bytes)
 
 void ModeloElTarvo::Responder(bool respuestaSi)
 {
-    // A pasted double quote would damage the file on the next save: nothing is stored until it is removed.
-    if (juego.ModoAprender() && !edicion.SinComillas({Caja::Objeto1, Caja::Objeto2, Caja::Pregunta}))
+    // A pasted double quote would damage the file on the next save: nothing is stored until it is removed; what a
+    // file cannot hold is stored as the file will hold it.
+    if (juego.ModoAprender() && !edicion.Admitir({Caja::Objeto1, Caja::Objeto2, Caja::Pregunta}))
         return;
     juego.Responder(respuestaSi);
 }

@@ -1,7 +1,10 @@
 #include "edicion.h"
 
 #include "codigos.h"
+#include "kb/cp1252.h"
 #include "kb/numeros.h"
+
+#include <QStringList>
 
 #include <cmath>
 
@@ -58,14 +61,44 @@ bool Edicion::Salir(Caja caja)
     const QString cortado = CortarTexto(texto, Corte::SinPartirSaltos);
     if (cortado.size() != texto.size())
         PonerTexto(caja, cortado);
-    if (!SinComillas({caja}))
+    if (!Admitir({caja}))
         return false;
     if (EsCabecera(caja))
-        Almacenar(caja == Caja::TipoObjeto ? base.TipoObjeto : base.Caracteristicas, cortado);
+        Almacenar(caja == Caja::TipoObjeto ? base.TipoObjeto : base.Caracteristicas, Texto(caja));
     // During a game the box shows the program's question, not an edit of the line; a file can have no lines.
     else if (caja == Caja::Pregunta && juego.FaseActual() != Fase::Jugando && base.Existe(juego.LineaActual()))
-        Almacenar(base.TextoLinea[juego.LineaActual()], cortado);
+        Almacenar(base.TextoLinea[juego.LineaActual()], Texto(caja));
     return true;
+}
+
+bool Edicion::Admitir(std::initializer_list<Caja> cajas)
+{
+    if (!SinComillas(cajas))
+        return false;
+    for (Caja caja : cajas)
+        CambiarCaracteresFueraDeCp1252(caja);
+    return true;
+}
+
+// A file holds Windows-1252 only: the box shows what a save will keep, and the user is told what changed.
+void Edicion::CambiarCaracteresFueraDeCp1252(Caja caja)
+{
+    // A message that names this many characters still fits on a screen.
+    constexpr int MaxNombrados = 40;
+    const QString fuera = CaracteresFueraDeCp1252(Texto(caja));
+    if (fuera.isEmpty())
+        return;
+    QStringList nombrados;
+    for (const char32_t c : fuera.toUcs4().mid(0, MaxNombrados))
+        nombrados << QString::fromUcs4(&c, 1);
+    if (fuera.toUcs4().size() > MaxNombrados)
+        nombrados << QStringLiteral("…");
+    plataforma.Mensaje(QStringLiteral("Un archivo tvo no puede guardar estos caracteres del texto ") +
+                           QString::fromUtf8(NombresEnMensaje[static_cast<int>(caja)]) + QStringLiteral(": ") +
+                           nombrados.join(QLatin1Char(' ')) + QStringLiteral(". Cada uno queda como ?."),
+                       QStringLiteral("Caracteres no admitidos"), Plataforma::Botones::Aceptar,
+                       Plataforma::Icono::Exclamacion);
+    PonerTexto(caja, ComoEnCp1252(Texto(caja)));
 }
 
 bool Edicion::SinComillas(std::initializer_list<Caja> cajas)

@@ -29,8 +29,9 @@ public:
     void Tecla(Caja caja, int &codigo);
     // The box loses the focus to another control: false when it refused its text, after the message.
     bool Salir(Caja caja);
-    // The quote message for the first of the boxes that holds a double quote; true when none does.
-    bool SinComillas(std::initializer_list<Caja> cajas);
+    // The texts of the boxes as a file can hold them: false, after the quote message, when one holds a double
+    // quote; otherwise characters outside Windows-1252 become '?', after a message naming them.
+    bool Admitir(std::initializer_list<Caja> cajas);
 
     // The line-number box: Enter validates it, as leaving it does; the arrows step from the number it holds
     // and stop at the ends.
@@ -55,6 +56,9 @@ signals:
 private:
     static bool EsCabecera(Caja caja) { return caja == Caja::TipoObjeto || caja == Caja::Carac; }
     QString &Cabecera(Caja caja) { return caja == Caja::TipoObjeto ? tipoObjeto : carac; }
+    // The quote message for the first of the boxes that holds a double quote; true when none does.
+    bool SinComillas(std::initializer_list<Caja> cajas);
+    void CambiarCaracteresFueraDeCp1252(Caja caja);
     // Stores a box's text; a text other than the one stored changes the document.
     void Almacenar(QString &destino, const QString &texto);
     void MostrarNumero(int numero);

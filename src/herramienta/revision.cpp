@@ -63,22 +63,27 @@ std::optional<QString> TextoCortado(const QByteArray &datos, qsizetype &posicion
         const char *inicio = p;
         const char *cierre = nullptr;
         if (*p == '"') {
-            cierre = static_cast<const char *>(std::memchr(++inicio, '"', fin - inicio));
+            ++inicio;
+            cierre = static_cast<const char *>(std::memchr(inicio, '"', fin - inicio));
             p = cierre ? cierre + 1 : fin;
         }
         const char *const resto = p;
         while (p < fin && *p != ',' && *p != '\r' && *p != '\n')
             ++p;
         const char *const finCampo = cierre ? cierre : p;
-        const bool sobra = std::any_of(resto, p, [](char c) { return !EsBlanco(c); });
+        const bool sobra = cierre && std::any_of(resto, p, [](char c) { return !EsBlanco(c); });
         if (p < fin)
             p += (*p == '\r' && p + 1 < fin && p[1] == '\n') ? 2 : 1;
         qint16 numero = 0;
         // The reader gives up on a record at a number that does not fit, having read past it.
         if (campo < 3 && !Entero16(std::nearbyint(ValorAlInicio(inicio, finCampo)), numero))
             break;
+        // Line ends inside the text are shown as blanks, so that each problem keeps to one line of the report.
         if (campo == 3 && sobra)
-            cortado = DecodificarCp1252(inicio, finCampo - inicio);
+            cortado = DecodificarCp1252(inicio, finCampo - inicio)
+                          .replace(QLatin1String("\r\n"), QLatin1String(" "))
+                          .replace(QLatin1Char('\r'), QLatin1Char(' '))
+                          .replace(QLatin1Char('\n'), QLatin1Char(' '));
     }
     posicion = p - datos.constData();
     return cortado;

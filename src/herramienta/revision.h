@@ -19,7 +19,8 @@ struct Revision {
 
 // Reads the file as "Abrir..." does when every error is ignored, and reports the reader's errors and every
 // problem of the tree: links to no line, half questions, cycles, lines out of the tree or reached twice, an
-// even count, over-long or unclosed texts, empty and repeated objects. Sorted by line of the file.
+// even count, over-long or unclosed texts, texts cut short by a quote inside, empty and repeated objects. Sorted
+// by line of the file.
 Revision RevisarArchivo(const QString &ruta);
 
 // Reads the file as "Abrir..." does when every error is ignored; false when it cannot be opened.

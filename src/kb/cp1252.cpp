@@ -1,5 +1,8 @@
 #include "cp1252.h"
 
+#include <QList>
+#include <QSet>
+
 #include <algorithm>
 #include <array>
 
@@ -25,7 +28,8 @@ constexpr std::array<char16_t, 256> Tabla = ConstruirTabla();
 
 constexpr char Sustituto = '?';
 
-char CodificarCaracter(char16_t c)
+// The byte of a character, or '?' outside the code page.
+char CodificarCaracter(char32_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(c);
@@ -69,4 +73,23 @@ void AnadirCp1252(QByteArray &destino, const QString &texto)
         ++c;
     }
     destino.resize(salida - destino.data());
+}
+
+QString CaracteresFueraDeCp1252(const QString &texto)
+{
+    QList<char32_t> fuera;
+    QSet<char32_t> vistos;
+    for (const char32_t c : texto.toUcs4())
+        if (c != static_cast<char32_t>(Sustituto) && CodificarCaracter(c) == Sustituto && !vistos.contains(c)) {
+            vistos.insert(c);
+            fuera << c;
+        }
+    return QString::fromUcs4(fuera.constData(), fuera.size());
+}
+
+QString ComoEnCp1252(const QString &texto)
+{
+    QByteArray bytes;
+    AnadirCp1252(bytes, texto);
+    return DecodificarCp1252(bytes);
 }

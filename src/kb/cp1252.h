@@ -17,3 +17,8 @@ inline QString DecodificarCp1252(const QByteArray &bytes)
 
 // A character outside the code page becomes '?' (a surrogate pair counts as one character).
 void AnadirCp1252(QByteArray &destino, const QString &texto);
+
+// The characters of texto that the code page lacks, each once, in the order they first appear.
+QString CaracteresFueraDeCp1252(const QString &texto);
+// texto as a file gives it back: each character outside the code page is one '?'.
+QString ComoEnCp1252(const QString &texto);

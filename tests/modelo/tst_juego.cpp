@@ -156,6 +156,37 @@ private slots:
         QVERIFY(!modelo->Doc().Modificado);
     }
 
+    void charactersAFileCannotHoldBecomeQuestionMarks_data()
+    {
+        Columnas<Caja, QString, QString, QString>("caja", "texto", "guardado", "nombrados");
+        QTest::newRow("the line shown") << Caja::Pregunta << "¿Es de 中国?" << "¿Es de ???" << "中 国";
+        // An emoji is one character; one named once however often it stands.
+        QTest::newRow("a header, emoji") << Caja::TipoObjeto << "gato 😀😀" << "gato ??" << "😀";
+        QTest::newRow("what the code page has stays") << Caja::Carac << "“€” ñ ?" << "“€” ñ ?" << "";
+    }
+
+    void charactersAFileCannotHoldBecomeQuestionMarks()
+    {
+        auto [caja, texto, guardado, nombrados] = Celdas<Caja, QString, QString, QString>("caja", "texto", "guardado",
+                                                                                        "nombrados");
+        Abrir(BaseCompleta(7));
+        Cajas().TextoEditado(caja, texto);
+        if (!nombrados.isEmpty())
+            guion->ResponderMensaje(Respuesta::Aceptar);
+        QVERIFY(Cajas().Salir(caja));
+        QCOMPARE(Cajas().Texto(caja), guardado);
+        QCOMPARE((QStringList{Base().TextoLinea[1], Base().TipoObjeto, Base().Caracteristicas}).indexOf(guardado),
+                 int(caja) - 2);
+        QCOMPARE(guion->mostrados.join(QString()).contains(QStringLiteral(": ") + nombrados + QStringLiteral(". ")),
+                 !nombrados.isEmpty());
+        // The learning step stores the boxes as a file will hold them, also one that was never left.
+        Pasos("jugar;no;no;no;r:aceptar;o1=pez 🐟;pr=¿Nada?;si");
+        QCOMPARE(Base().TextoLinea[Base().NumLineas], QStringLiteral("pez ?"));
+        QCOMPARE(guion->mostrados.constLast(),
+                 QStringLiteral("Caracteres no admitidos: Un archivo tvo no puede guardar estos caracteres del texto "
+                                "Objeto 1: 🐟. Cada uno queda como ?. [A!]"));
+    }
+
     void leavingCutsTheTextTo32766Characters_data()
     {
         Columnas<QString, QString>("texto", "guardado");
