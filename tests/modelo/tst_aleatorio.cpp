@@ -89,7 +89,7 @@ private slots:
             const int destino = QList<int>{1, antes - 1, antes + 1, base.NumLineas}.value(flecha);
             QVERIFY(flecha < 0 || ElJuego().LineaActual() == (navegable && base.Existe(destino) ? destino : antes));
             // A new document grows by two lines a step.
-            QVERIFY(!modelo->Doc().EsArchivoNuevo || base.NumLineas % 2 == 1);
+            QVERIFY(modelo->Doc().RutaArch != Ruta("Nuevo.tvo") || base.NumLineas % 2 == 1);
             for (const QString &guardado : base.TextoLinea)
                 QVERIFY(!guardado.contains(QLatin1Char('"')));
             QVERIFY(!base.TipoObjeto.contains(QLatin1Char('"')) && !base.Caracteristicas.contains(QLatin1Char('"')));
