@@ -1,18 +1,14 @@
 #include "revision.h"
 
-#include "kb/cp1252.h"
 #include "kb/errores.h"
 #include "kb/lectortvo.h"
-#include "kb/numeros.h"
 #include "kb/recorrido.h"
 
 #include <QHash>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <array>
-#include <cmath>
-#include <cstring>
-#include <optional>
 #include <vector>
 
 namespace {
@@ -41,52 +37,6 @@ QString NombreDePaso(Paso paso, int linea)
     if (paso >= Paso::Cabecera1 && paso <= Paso::Cuenta)
         return QString::fromUtf8(registros[static_cast<int>(paso) - static_cast<int>(Paso::Cabecera1)]);
     return QStringLiteral("la línea %1").arg(linea);
-}
-
-bool EsBlanco(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-// Walks one record from posicion as the reader does: the text as the game reads it when more than blanks lies
-// between its closing quote and the comma or line end, which the reader drops, so the text held a quote.
-std::optional<QString> TextoCortado(const QByteArray &datos, qsizetype &posicion)
-{
-    const char *const fin = datos.constData() + datos.size();
-    const char *p = datos.constData() + posicion;
-    std::optional<QString> cortado;
-    for (int campo = 0; campo < 4; ++campo) {
-        while (p < fin && EsBlanco(*p))
-            ++p;
-        if (p == fin)
-            break;
-        const char *inicio = p;
-        const char *cierre = nullptr;
-        if (*p == '"') {
-            ++inicio;
-            cierre = static_cast<const char *>(std::memchr(inicio, '"', fin - inicio));
-            p = cierre ? cierre + 1 : fin;
-        }
-        const char *const resto = p;
-        while (p < fin && *p != ',' && *p != '\r' && *p != '\n')
-            ++p;
-        const char *const finCampo = cierre ? cierre : p;
-        const bool sobra = cierre && std::any_of(resto, p, [](char c) { return !EsBlanco(c); });
-        if (p < fin)
-            p += (*p == '\r' && p + 1 < fin && p[1] == '\n') ? 2 : 1;
-        qint16 numero = 0;
-        // The reader gives up on a record at a number that does not fit, having read past it.
-        if (campo < 3 && !Entero16(std::nearbyint(ValorAlInicio(inicio, finCampo)), numero))
-            break;
-        // Line ends inside the text are shown as blanks, so that each problem keeps to one line of the report.
-        if (campo == 3 && sobra)
-            cortado = DecodificarCp1252(inicio, finCampo - inicio)
-                          .replace(QLatin1String("\r\n"), QLatin1String(" "))
-                          .replace(QLatin1Char('\r'), QLatin1Char(' '))
-                          .replace(QLatin1Char('\n'), QLatin1Char(' '));
-    }
-    posicion = p - datos.constData();
-    return cortado;
 }
 
 class Revisor
@@ -118,13 +68,13 @@ public:
                 lineaDeArchivo[linea] = lector.LineaDelArchivo();
                 leida[linea] = !error;
             }
-            // A record step reads from where the last one stopped, unless the line is past the arrays' end.
-            if (paso >= Paso::Cabecera1 && paso <= Paso::Linea && error != Error::IndiceFueraDeRango)
-                if (const auto cortado = TextoCortado(lector.Bytes(), posicionRegistro))
-                    Anotar(lector.LineaDelArchivo(),
-                           NombreDePaso(paso, linea) +
-                               QStringLiteral(": el texto lleva una comilla dentro; el juego solo lee «%1»")
-                                   .arg(*cortado));
+            // Each problem keeps to one line of the report, whatever line ends the text holds.
+            if (const std::optional<QString> &cortado = lector.TextoConComilla())
+                Anotar(lector.LineaDelArchivo(),
+                       NombreDePaso(paso, linea) +
+                           QStringLiteral(": el texto lleva una comilla dentro; el juego solo lee «%1»")
+                               .arg(QString(*cortado).replace(QRegularExpression(QStringLiteral("\r\n|\r|\n")),
+                                                              QStringLiteral(" "))));
             if (lector.TextoSinCerrar())
                 Anotar(lector.LineaDelArchivo(),
                        NombreDePaso(paso, linea) + QStringLiteral(": el texto no cierra sus comillas"));
@@ -280,7 +230,6 @@ private:
 
     Revision &r;
     BaseConocimiento &base;
-    qsizetype posicionRegistro = 0; // where the reader's next record step starts in the file's bytes
     std::array<int, BaseConocimiento::MaxLineas + 1> lineaDeArchivo{};
     std::array<bool, BaseConocimiento::MaxLineas + 1> leida{};
 };

@@ -30,6 +30,8 @@ struct Campo {
     const char *fin;
     bool entreComillas;
     bool sinCerrar;
+    // More than blanks between the closing quote and the delimiter: the text held a quote, and the rest is lost.
+    bool sobra;
 };
 
 // Reads the field at posicion and moves past the comma or line end that ends it. Blanks and line ends
@@ -57,8 +59,10 @@ bool LeerCampo(const QByteArray &datos, qsizetype &posicion, Campo &campo)
             ++p;
         campo.fin = p;
     }
+    const char *const resto = p;
     while (p < fin && !EsDelimitador(*p))
         ++p;
+    campo.sobra = std::any_of(resto, p, [](char c) { return !EsBlanco(c); });
     if (p < fin)
         p += (*p == '\r' && p + 1 < fin && p[1] == '\n') ? 2 : 1;
     posicion = p - datos.constData();
@@ -87,6 +91,7 @@ LectorTvo LectorTvo::DeBytes(BaseConocimiento &base, QByteArray bytes)
 int LectorTvo::EjecutarPaso()
 {
     textoSinCerrar = false;
+    textoConComilla.reset();
     int error = Error::Ninguno;
     Registro registro;
     switch (paso) {
@@ -219,6 +224,8 @@ int LectorTvo::LeerRegistro(Registro &registro)
         return Error::LecturaPasadoFinal;
     registro.texto = DecodificarCp1252(campo.inicio, campo.fin - campo.inicio);
     textoSinCerrar = campo.sinCerrar;
+    if (campo.sobra)
+        textoConComilla = registro.texto;
     // A text written without quotes may hold one inside ("dice "hola""), which the next save would turn into
     // a text that ends early; it becomes an apostrophe, as a typed quote does.
     if (!campo.entreComillas)

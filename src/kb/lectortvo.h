@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // Reads a knowledge-base file into a cleared BaseConocimiento as a sequence of steps (open, header, header,
 // count, one step per line record, close), so that the caller can abort, retry or ignore each failed step.
 // Whatever the bytes, no step indexes outside lines 1..599, and reading is linear in the file size.
@@ -27,6 +29,8 @@ public:
     // file, the line after the last one), and whether its text ran to the end of the file, unclosed.
     int LineaDelArchivo() const;
     bool TextoSinCerrar() const { return textoSinCerrar; }
+    // The text of the last record as read, when a double quote inside it cut it short.
+    const std::optional<QString> &TextoConComilla() const { return textoConComilla; }
     // Whether anything but blanks and line ends follows the records read so far.
     bool QuedanDatos() const;
     // The bytes of the file as read, kept until the reader goes; empty when the file could not be opened.
@@ -68,4 +72,5 @@ private:
     mutable qsizetype contadoHasta = 0;
     mutable int lineaArchivo = 1;
     bool textoSinCerrar = false;
+    std::optional<QString> textoConComilla;
 };
