@@ -60,10 +60,10 @@ int main(int argc, char *argv[])
     if (const int salida = LeerLineaDeOrdenes(aplicacion, archivo))
         return salida;
     PlataformaQt plataforma;
-    ModeloElTarvo modelo(plataforma);
+    Recuperacion recuperacion(Recuperacion::CarpetaPorDefecto());
+    ModeloElTarvo modelo(plataforma, recuperacion);
     frmElTarvo ventana(modelo);
     ventana.show();
-    if (archivo)
-        modelo.AbrirArchivo(*archivo);
+    modelo.Arrancar(archivo);
     return modelo.Terminando() ? 0 : QApplication::exec();
 }

@@ -15,12 +15,14 @@ const QString TipoObjetoNuevo = QStringLiteral("Objeto (tipo de objeto)");
 
 } // namespace
 
-ModeloElTarvo::ModeloElTarvo(Plataforma &plataforma)
-    : plataforma(plataforma), juego(base, plataforma), edicion(base, juego, plataforma)
+ModeloElTarvo::ModeloElTarvo(Plataforma &plataforma, Recuperacion &recuperacion)
+    : plataforma(plataforma), recuperacion(recuperacion), juego(base, plataforma), edicion(base, juego, plataforma)
 {
     const auto modificar = [this] { doc.Modificado = true; };
     connect(&juego, &Juego::DocumentoModificado, this, modificar);
     connect(&edicion, &Edicion::DocumentoModificado, this, modificar);
+    connect(&juego, &Juego::BaseCambiada, this, &ModeloElTarvo::GuardarCopia);
+    connect(&edicion, &Edicion::BaseCambiada, this, &ModeloElTarvo::GuardarCopia);
 }
 
 void ModeloElTarvo::Form_Load()
@@ -30,8 +32,74 @@ void ModeloElTarvo::Form_Load()
     IniciarArchivoNuevo();
 }
 
+void ModeloElTarvo::Arrancar(const std::optional<QString> &archivo)
+{
+    // A restored document is asked about before the file replaces it, as "Abrir..." asks.
+    if (OfrecerCopias() && archivo && !GuardarAntesDeDescartar())
+        return;
+    if (archivo)
+        AbrirArchivo(*archivo);
+}
+
+bool ModeloElTarvo::OfrecerCopias()
+{
+    for (Recuperacion::Copia &copia : recuperacion.Abandonadas()) {
+        if (!copia.base) {
+            if (plataforma.Mensaje(QStringLiteral("La copia de recuperación %1 no se puede leer. ¿Desea borrarla?")
+                                       .arg(QDir::toNativeSeparators(copia.archivo)),
+                                   QStringLiteral("El Tarvo"), Plataforma::Botones::SiNo,
+                                   Plataforma::Icono::Exclamacion) == Plataforma::Respuesta::Si)
+                Recuperacion::Borrar(std::move(copia));
+            continue;
+        }
+        if (plataforma.Mensaje(QStringLiteral("El Tarvo se cerró sin guardar los cambios de «%1». ¿Desea recuperarlos?")
+                                   .arg(NombreArchivoParaTitulo(copia.RutaArch)),
+                               TituloDeRuta(copia.RutaArch), Plataforma::Botones::SiNo,
+                               Plataforma::Icono::Exclamacion) == Plataforma::Respuesta::Si) {
+            // The other copies wait for the next start.
+            Restaurar(std::move(copia));
+            return true;
+        }
+        Recuperacion::Borrar(std::move(copia));
+    }
+    return false;
+}
+
+// Shown as after an open of the document's own file, yet changed: "Guardar" writes the file it came from.
+void ModeloElTarvo::Restaurar(Recuperacion::Copia &&copia)
+{
+    doc.RutaArch = copia.RutaArch;
+    BorrarDatos();
+    base = *copia.base;
+    juego.PonerFase(Fase::FueraDeJuego);
+    MostrarDatosCargados();
+    doc.EsArchivoNuevo = !copia.guardado;
+    doc.Modificado = true;
+    MostrarArchivoEnVisor();
+    recuperacion.Adoptar(std::move(copia));
+}
+
+void ModeloElTarvo::GuardarCopia()
+{
+    doc.Modificado = true;
+    // Encoded from a copy of the base: a save, not the recovery copy, cuts over-long texts in memory.
+    BaseConocimiento copia = base;
+    const int error = recuperacion.Escribir(codificador.Codificar(copia), doc.RutaArch, !doc.EsArchivoNuevo);
+    if (error == Error::Ninguno || copiaFallida)
+        return;
+    copiaFallida = true;
+    plataforma.Mensaje(QStringLiteral("No se puede escribir la copia de recuperación en %1 (error %2). El Tarvo sigue "
+                                      "sin ella: guarde el archivo para no perder los cambios.")
+                           .arg(QDir::toNativeSeparators(recuperacion.Carpeta()))
+                           .arg(error),
+                       QStringLiteral("Copia de recuperación"), Plataforma::Botones::Aceptar,
+                       Plataforma::Icono::Exclamacion);
+}
+
 void ModeloElTarvo::IniciarArchivoNuevo()
 {
+    // The document on view is dropped: its copy goes with it.
+    recuperacion.Descartar();
     BorrarLineas();
     base.TipoObjeto = TipoObjetoNuevo;
     base.Caracteristicas = QStringLiteral("Características del archivo");
@@ -105,6 +173,7 @@ void ModeloElTarvo::Abrir()
 void ModeloElTarvo::AbrirArchivo(const QString &ruta)
 {
     // From here on the old knowledge base is gone, whatever the file turns out to hold.
+    recuperacion.Descartar();
     doc.RutaArch = ruta;
     MostrarNombreArchivo();
     BorrarDatos();
@@ -217,6 +286,7 @@ bool ModeloElTarvo::EscribirArchivo()
         const QList<QByteArray> registros = codificador.Codificar(base);
         const int error = GuardarBytes(registros, doc.RutaArch);
         if (error == Error::Ninguno) {
+            recuperacion.Descartar();
             // The view shows the file as written, without reading it back.
             MostrarBytes(registros);
             return true;
@@ -250,6 +320,8 @@ void ModeloElTarvo::Salir()
             return;
         }
     }
+    // A deliberate end drops the copy; Abort after a failed save keeps it for the next start.
+    recuperacion.Descartar();
     TerminarPrograma();
 }
 

@@ -3,6 +3,7 @@
 #include "edit/edicion.h"
 #include "game/juego.h"
 #include "kb/escritortvo.h"
+#include "recuperacion/recuperacion.h"
 
 #include <QByteArray>
 #include <QList>
@@ -31,7 +32,7 @@ class ModeloElTarvo : public QObject
 {
     Q_OBJECT
 public:
-    explicit ModeloElTarvo(Plataforma &plataforma);
+    ModeloElTarvo(Plataforma &plataforma, Recuperacion &recuperacion);
 
     const BaseConocimiento &Base() const { return base; }
     const Documento &Doc() const { return doc; }
@@ -49,6 +50,9 @@ public:
 
     // The window's load event.
     void Form_Load();
+    // Once the window is up: offers the work of programs that ended without saving, then opens the file named
+    // on the command line.
+    void Arrancar(const std::optional<QString> &archivo);
 
     void Jugar() { juego.Jugar(); }
     void Responder(bool respuestaSi);
@@ -91,8 +95,14 @@ private:
     Plataforma::Respuesta PreguntarGuardarActual();
     std::optional<QString> ElegirArchivoTvo(Plataforma::Dialogo dialogo, const QString &titulo);
     void TerminarPrograma();
+    // After every change to the base: the document changed, and the recovery copy keeps it.
+    void GuardarCopia();
+    // Asks about each copy left behind, newest first; true when one was restored.
+    bool OfrecerCopias();
+    void Restaurar(Recuperacion::Copia &&copia);
 
     Plataforma &plataforma;
+    Recuperacion &recuperacion;
     BaseConocimiento base;
     Documento doc;
     Juego juego;
@@ -103,4 +113,6 @@ private:
     QString etiquetaArchivo = QStringLiteral("(Nombre del archivo TVO)");
     QList<QByteArray> vista;
     bool terminando = false;
+    // A copy that cannot be written is told once a run.
+    bool copiaFallida = false;
 };

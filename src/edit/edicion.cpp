@@ -122,7 +122,7 @@ void Edicion::Almacenar(QString &destino, const QString &texto)
     if (destino == texto)
         return;
     destino = texto;
-    emit DocumentoModificado();
+    emit BaseCambiada();
 }
 
 std::optional<qint16> Edicion::NumeroDeLinea(const QString &texto)

@@ -51,7 +51,9 @@ public:
 signals:
     // A header box's text was changed by the program.
     void TextoCambiado(Caja caja);
+    // A key typed changed the document; a text stored on leaving a box changed the base.
     void DocumentoModificado();
+    void BaseCambiada();
 
 private:
     static bool EsCabecera(Caja caja) { return caja == Caja::TipoObjeto || caja == Caja::Carac; }

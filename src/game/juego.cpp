@@ -99,7 +99,7 @@ void Juego::PasoAprender(bool respuestaSi)
     }
     ConvertirEnPregunta(base, lineaActual, respuestaSi, Texto(Caja::Pregunta));
     ComunSiNo1();
-    emit DocumentoModificado();
+    emit BaseCambiada();
 }
 
 void Juego::ComunSiNo1()

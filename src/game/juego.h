@@ -90,8 +90,9 @@ signals:
     void FilaCambiada();
     void FaseCambiada();
     void CuentaCambiada();
-    // A wrong guess or a learning step changed the document.
+    // A wrong guess changed the document; a learning step changed the base.
     void DocumentoModificado();
+    void BaseCambiada();
 
 private:
     static int Indice(Caja caja) { return static_cast<int>(caja); }

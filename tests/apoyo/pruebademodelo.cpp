@@ -9,7 +9,8 @@ void PruebaDeModelo::init()
     carpeta = std::make_unique<QTemporaryDir>();
     QVERIFY(QFile::copy(QStringLiteral(ELTARVO_NUEVO_TVO), carpeta->filePath(QStringLiteral("Nuevo.tvo"))));
     guion = std::make_unique<PlataformaGuion>(QDir::toNativeSeparators(carpeta->path()));
-    modelo = std::make_unique<ModeloElTarvo>(*guion);
+    recuperacion = std::make_unique<Recuperacion>(carpeta->filePath(QStringLiteral("estado")));
+    modelo = std::make_unique<ModeloElTarvo>(*guion, *recuperacion);
     Arrancar();
 }
 

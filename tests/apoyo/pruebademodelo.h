@@ -40,5 +40,6 @@ protected:
 
     std::unique_ptr<QTemporaryDir> carpeta;
     std::unique_ptr<PlataformaGuion> guion;
+    std::unique_ptr<Recuperacion> recuperacion;
     std::unique_ptr<ModeloElTarvo> modelo;
 };

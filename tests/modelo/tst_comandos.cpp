@@ -34,7 +34,7 @@ private slots:
     {
         QFETCH(QString, carpetaPrograma);
         guion->carpeta += carpetaPrograma;
-        modelo = std::make_unique<ModeloElTarvo>(*guion);
+        modelo = std::make_unique<ModeloElTarvo>(*guion, *recuperacion);
         modelo->Form_Load();
         const QString nuevo = guion->carpeta + QDir::separator() + QStringLiteral("Nuevo.tvo");
         QCOMPARE(

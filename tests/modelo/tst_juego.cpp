@@ -159,16 +159,22 @@ private slots:
     void charactersAFileCannotHoldBecomeQuestionMarks_data()
     {
         Columnas<Caja, QString, QString, QString>("caja", "texto", "guardado", "nombrados");
-        QTest::newRow("the line shown") << Caja::Pregunta << "¿Es de 中国?" << "¿Es de ???" << "中 国";
+        QTest::newRow("the line shown") << Caja::Pregunta << "¿Es de 中国?"
+                                        << "¿Es de ???"
+                                        << "中 国";
         // An emoji is one character; one named once however often it stands.
-        QTest::newRow("a header, emoji") << Caja::TipoObjeto << "gato 😀😀" << "gato ??" << "😀";
-        QTest::newRow("what the code page has stays") << Caja::Carac << "“€” ñ ?" << "“€” ñ ?" << "";
+        QTest::newRow("a header, emoji") << Caja::TipoObjeto << "gato 😀😀"
+                                         << "gato ??"
+                                         << "😀";
+        QTest::newRow("what the code page has stays") << Caja::Carac << "“€” ñ ?"
+                                                      << "“€” ñ ?"
+                                                      << "";
     }
 
     void charactersAFileCannotHoldBecomeQuestionMarks()
     {
-        auto [caja, texto, guardado, nombrados] = Celdas<Caja, QString, QString, QString>("caja", "texto", "guardado",
-                                                                                        "nombrados");
+        auto [caja, texto, guardado, nombrados] =
+            Celdas<Caja, QString, QString, QString>("caja", "texto", "guardado", "nombrados");
         Abrir(BaseCompleta(7));
         Cajas().TextoEditado(caja, texto);
         if (!nombrados.isEmpty())
