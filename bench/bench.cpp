@@ -8,6 +8,7 @@
 #include "ui/main/plataformaqt.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -225,8 +226,8 @@ int Hijo(const QString &modo, const QString &archivo, int argc, char **argv)
         return 0;
     }
     PlataformaQt real;
-    QTemporaryDir estado;
-    Recuperacion recuperacion(estado.path());
+    // A folder without copies, as most starts find it; never the user's own.
+    Recuperacion recuperacion(QDir::temp().filePath(QStringLiteral("eltarvo-bench-sin-copias")));
     std::unique_ptr<ModeloElTarvo> modelo;
     std::unique_ptr<QWidget> ventana;
     if (modo == QLatin1String("ventana")) {
@@ -244,7 +245,11 @@ int Hijo(const QString &modo, const QString &archivo, int argc, char **argv)
         std::printf("%ld\n", PicoMemoriaKb());
         return 0;
     }
-    QTimer::singleShot(0, &aplicacion, &QCoreApplication::quit);
+    // As quit() did before the window asked on closing: the window goes before its first frame is drawn.
+    QTimer::singleShot(0, &aplicacion, [&ventana] {
+        ventana->hide();
+        QCoreApplication::exit(0);
+    });
     return QApplication::exec();
 }
 
