@@ -1,6 +1,5 @@
 #include "cp1252.h"
 
-#include <QList>
 #include <QSet>
 
 #include <algorithm>
@@ -77,14 +76,20 @@ void AnadirCp1252(QByteArray &destino, const QString &texto)
 
 QString CaracteresFueraDeCp1252(const QString &texto)
 {
-    QList<char32_t> fuera;
+    QString fuera;
     QSet<char32_t> vistos;
-    for (const char32_t c : texto.toUcs4())
-        if (c != static_cast<char32_t>(Sustituto) && CodificarCaracter(c) == Sustituto && !vistos.contains(c)) {
-            vistos.insert(c);
-            fuera << c;
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        char32_t c = texto[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < texto.size() && texto[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(texto[i].unicode(), texto[i + 1].unicode());
+            ++i;
         }
-    return QString::fromUcs4(fuera.constData(), fuera.size());
+        if (c == static_cast<char32_t>(Sustituto) || CodificarCaracter(c) != Sustituto || vistos.contains(c))
+            continue;
+        vistos.insert(c);
+        fuera += QString::fromUcs4(&c, 1);
+    }
+    return fuera;
 }
 
 QString ComoEnCp1252(const QString &texto)

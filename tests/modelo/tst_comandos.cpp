@@ -116,6 +116,8 @@ private slots:
         // Nothing was written, no temporary file is left, and the document is still unsaved.
         QCOMPARE(QDir(carpeta->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), antes);
         QVERIFY(QDir(Ruta("carpeta")).isEmpty() && modelo->Doc().Modificado);
+        // Abort too keeps the recovery copy: the work was never saved, and the next start offers it.
+        QVERIFY(QFile::exists(recuperacion->Archivo()));
         QCOMPARE(modelo->Doc().RutaArch, Ruta(error == 75 ? "carpeta" : "falta/a.tvo"));
     }
 
@@ -165,8 +167,6 @@ private slots:
         // Yes goes on only after a save that happened.
         fila("Nuevo, Yes: saved, then a new document", "r:si;f:guardado.tvo;nuevo", "1 ",
              "Nuevo.tvo - El Tarvo * nuevo", {Guardar});
-        fila("Nuevo, Yes: Save As cancelled, nothing changes", "r:si;f:;nuevo", "3 perro",
-             "Nuevo.tvo - El Tarvo * nuevo", {Guardar});
         fila("Abrir, an answer not offered", "r:aceptar;abrir", "3 perro", "Nuevo.tvo - El Tarvo * nuevo", {});
         fila("Abrir, No", "r:no;f:otro.tvo;abrir", "3 Objeto1", "otro.tvo - El Tarvo", {AbrirTvo});
         fila("Abrir, Yes: Save As cancelled, nothing changes", "r:si;f:;abrir", "3 perro",
@@ -187,7 +187,10 @@ private slots:
         EscribirBytes(Ruta("otro.tvo"), ArchivoDe(BaseDeEjemplo()));
         Pasos(Ensenado);
         mensajes[0].prepend(modelo->Doc().RutaArch.right(60) + QStringLiteral(": "));
+        const QString copia = recuperacion->Archivo();
         Pasos(pasos);
+        // The taught base keeps its recovery copy until it is saved or dropped.
+        QCOMPARE(QFile::exists(copia), lineas == "3 perro" && !guion->terminado);
         QCOMPARE(guion->mostrados, mensajes);
         QCOMPARE(QString::number(Base().NumLineas) + ' ' + Base().TextoLinea[2], lineas);
         QCOMPARE(guion->terminado ? QStringLiteral("fin") : Documento(), documento);

@@ -241,6 +241,8 @@ private slots:
         QTest::newRow("Guardar") << false << "cmdGuardar";
         QTest::newRow("Guardar, buttons forced to take the focus by Tab") << true << "cmdGuardar";
         QTest::newRow("Salir after Delete, buttons forced to Tab") << true << "cmdSalir";
+        // As the window system asks, for its close box or Alt+F4: answered No, the program ends.
+        QTest::newRow("the close box after Delete") << false << "cierre";
         QTest::newRow("> after an unchecked number, buttons forced to Tab") << true << "cmdArrDer";
     }
 
@@ -250,14 +252,16 @@ private slots:
         for (QPushButton *control : ventana->findChildren<QPushButton *>())
             control->setFocusPolicy(soloTab ? Qt::TabFocus : control->focusPolicy());
         Abrir(BaseCompleta(7), QStringLiteral("siete.tvo"));
-        if (boton == "cmdSalir")
-            guion->ResponderMensaje(Respuesta::Cancelar);
-        boton == "cmdSalir"    ? Teclear("txtPreguntaUsr", QString()) // Ctrl+A and Delete: no character typed
+        const bool salir = boton == "cmdSalir" || boton == "cierre";
+        if (salir)
+            guion->ResponderMensaje(boton == "cierre" ? Respuesta::No : Respuesta::Cancelar);
+        salir                  ? Teclear("txtPreguntaUsr", QString()) // Ctrl+A and Delete: no character typed
         : boton == "cmdArrDer" ? Teclear("txtRegistro", QStringLiteral("500"))
                                : Teclear("txtPreguntaUsr", QStringLiteral("Es corregida?"));
-        if (boton == "cmdSalir")
+        if (salir)
             QTest::keyClick(Control("txtPreguntaUsr"), Qt::Key_Delete);
-        Pulsar(qPrintable(boton));
+        boton == "cierre" ? void(ventana->windowHandle()->close()) : Pulsar(qPrintable(boton));
+        QCOMPARE(ventana->isVisible(), boton != "cierre");
         // A click gives a button the focus, whatever the style, unless a button was made to refuse it.
         QCOMPARE(QApplication::focusWidget() == Control(qPrintable(boton)), !soloTab);
         if (boton == "cmdGuardar")
@@ -265,7 +269,7 @@ private slots:
                     !modelo->Doc().Modificado);
         // The deletion was stored, so the document changed and "Salir" asked; 500 is no line, so ">" steps from 1.
         QCOMPARE(Base().TextoLinea[1], boton == "cmdGuardar" ? QStringLiteral("Es corregida?")
-                                       : boton == "cmdSalir" ? QString()
+                                       : salir               ? QString()
                                                              : QStringLiteral("línea 1"));
         QCOMPARE(ElJuego().LineaActual(), qint16(boton == "cmdArrDer" ? 2 : 1));
     }
@@ -298,31 +302,6 @@ private slots:
         const Respuesta dada = PlataformaQt().Mensaje(QString(), QString(), botones, Plataforma::Icono::Error);
         QVERIFY(seQuedo == (respuesta == Respuesta::Aceptar) && icono == QMessageBox::Critical);
         QCOMPARE(dada, seQuedo ? Respuesta::Reintentar : respuesta);
-    }
-
-    void theCloseBoxAsksAsSalirDoes_data()
-    {
-        Columnas<bool, QString, bool>("abierto", "respuesta", "cierra");
-        QTest::newRow("a new document, Cancel: the window stays") << false << "r:cancelar" << false;
-        QTest::newRow("a new document, No: the program ends") << false << "r:no" << true;
-        // A text pasted into the box that holds the focus is stored first, so the document changed.
-        QTest::newRow("an opened file edited by a paste, Cancel") << true << "r:cancelar" << false;
-    }
-
-    void theCloseBoxAsksAsSalirDoes()
-    {
-        auto [abierto, respuesta, cierra] = Celdas<bool, QString, bool>("abierto", "respuesta", "cierra");
-        if (abierto) {
-            Abrir(BaseDeEjemplo());
-            Control("txtPreguntaUsr")->setFocus();
-            Control<QPlainTextEdit>("txtPreguntaUsr")->setPlainText(QStringLiteral("pegado"));
-        }
-        Pasos(respuesta);
-        // As the window system asks, for its close box or Alt+F4.
-        ventana->windowHandle()->close();
-        QCOMPARE(guion->mostrados.size(), 1);
-        QCOMPARE(ventana->isVisible(), !cierra);
-        QCOMPARE(guion->terminado, cierra);
     }
 
     void aBoxGivesBackItsTextAsItCame_data()
