@@ -42,11 +42,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *datos, size_t tamano)
     for (int k = -1; k <= BaseConocimiento::MaxLineas + 1; ++k)
         total += base.Texto(k).size() + base.Enlace(k, true) + base.Enlace(k, false);
 
-    // What is read is written back and reads again the same (texts cut to 32766 characters).
+    // What is read is written back and reads again the same (texts cut to 32766 characters), without a text that a
+    // double quote inside cuts short: none that the reader gives can hold one.
     BaseConocimiento escrita = base;
     const QByteArray archivo = CodificarArchivoTvo(escrita);
     BaseConocimiento releida;
-    Leer(releida, archivo);
+    for (LectorTvo lector = LectorTvo::DeBytes(releida, archivo); !lector.Terminado();) {
+        if (lector.EjecutarPaso())
+            lector.OmitirPaso();
+        Comprobar(!lector.TextoConComilla());
+    }
     Comprobar(releida.NumLineas == escrita.NumLineas && releida.TipoObjeto == escrita.TipoObjeto &&
               releida.Caracteristicas == escrita.Caracteristicas);
     for (int k = 1; k <= BaseConocimiento::MaxLineas; ++k)

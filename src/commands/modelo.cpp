@@ -52,15 +52,21 @@ bool ModeloElTarvo::OfrecerCopias()
                 Recuperacion::Borrar(std::move(copia));
             continue;
         }
-        if (plataforma.Mensaje(QStringLiteral("El Tarvo se cerró sin guardar los cambios de «%1». ¿Desea recuperarlos?")
-                                   .arg(NombreArchivoParaTitulo(copia.RutaArch)),
-                               TituloDeRuta(copia.RutaArch), Plataforma::Botones::SiNo,
-                               Plataforma::Icono::Exclamacion) == Plataforma::Respuesta::Si) {
+        switch (plataforma.Mensaje(
+            QStringLiteral("El Tarvo se cerró sin guardar los cambios de «%1». ¿Desea recuperarlos?")
+                .arg(NombreArchivoParaTitulo(copia.RutaArch)),
+            TituloDeRuta(copia.RutaArch), Plataforma::Botones::SiNo, Plataforma::Icono::Exclamacion)) {
+        case Plataforma::Respuesta::Si:
             // The other copies wait for the next start.
             Restaurar(std::move(copia));
             return true;
+        case Plataforma::Respuesta::No:
+            Recuperacion::Borrar(std::move(copia));
+            break;
+        default:
+            // Dismissed without an answer: this copy and the rest wait for the next start.
+            return false;
         }
-        Recuperacion::Borrar(std::move(copia));
     }
     return false;
 }

@@ -93,9 +93,9 @@ void Edicion::CambiarCaracteresFueraDeCp1252(Caja caja)
         nombrados << QString::fromUcs4(&c, 1);
     if (fuera.toUcs4().size() > MaxNombrados)
         nombrados << QStringLiteral("…");
-    plataforma.Mensaje(QStringLiteral("Un archivo tvo no puede guardar estos caracteres del texto ") +
-                           QString::fromUtf8(NombresEnMensaje[static_cast<int>(caja)]) + QStringLiteral(": ") +
-                           nombrados.join(QLatin1Char(' ')) + QStringLiteral(". Cada uno queda como ?."),
+    plataforma.Mensaje(QStringLiteral("El texto ") + QString::fromUtf8(NombresEnMensaje[static_cast<int>(caja)]) +
+                           QStringLiteral(" tiene caracteres que un archivo tvo no puede guardar: ") +
+                           nombrados.join(QLatin1Char(' ')) + QStringLiteral(". Cada uno se cambia por el signo «?»."),
                        QStringLiteral("Caracteres no admitidos"), Plataforma::Botones::Aceptar,
                        Plataforma::Icono::Exclamacion);
     PonerTexto(caja, ComoEnCp1252(Texto(caja)));

@@ -16,7 +16,8 @@ public:
 
     virtual ~Plataforma() = default;
 
-    // A modal message box; returns the button the user chose.
+    // A modal message box; returns the button the user chose. Escape and the close box answer Cancel, also on a box
+    // of Yes and No, and nothing on a box of Abort, Retry and Ignore.
     virtual Respuesta Mensaje(const QString &texto, const QString &titulo, Botones botones, Icono icono) = 0;
     // The open or save dialog, its filter as "description|pattern|" pairs; the chosen full path in native form,
     // or nothing when cancelled.

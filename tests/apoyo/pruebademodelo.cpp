@@ -19,6 +19,7 @@ void PruebaDeModelo::cleanup()
     guion->Comprobar();
     Terminar();
     modelo.reset();
+    recuperacion.reset();
 }
 
 QString PruebaDeModelo::Ruta(const QString &nombre) const

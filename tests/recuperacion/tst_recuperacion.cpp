@@ -80,6 +80,9 @@ private slots:
         QCOMPARE(guion->mostrados.mid(2), QStringList(2, Pregunta(Ruta("Nuevo.tvo"))));
         QCOMPARE(Base().TextoLinea[1], QStringLiteral("-60"));
         QCOMPARE(Copias().size(), 4);
+        // Escape and the close box are no No: the copy restored above waits again.
+        Renacer("r:no;r:no;r:cancelar");
+        QCOMPARE(Copias().size(), 4);
     }
 
     void aCopyThatCannotBeWrittenIsToldOnce()

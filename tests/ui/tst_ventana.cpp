@@ -279,7 +279,9 @@ private slots:
         // The answer; Aceptar where the box must stay up (it is then answered with Retry).
         Columnas<Botones, bool, Respuesta>("botones", "cierre", "respuesta");
         QTest::newRow("Yes/No/Cancel, Escape") << Botones::SiNoCancelar << false << Respuesta::Cancelar;
-        QTest::newRow("Yes/No, close box") << Botones::SiNo << true << Respuesta::No;
+        // No can drop something, a recovery copy: Escape and the close box are told apart from it.
+        QTest::newRow("Yes/No, close box") << Botones::SiNo << true << Respuesta::Cancelar;
+        QTest::newRow("Yes/No, Escape") << Botones::SiNo << false << Respuesta::Cancelar;
         QTest::newRow("Abort/Retry/Ignore, Escape") << Botones::AnularReintentarOmitir << false << Respuesta::Aceptar;
         QTest::newRow("Abort/Retry/Ignore, close box") << Botones::AnularReintentarOmitir << true << Respuesta::Aceptar;
     }

@@ -9,24 +9,30 @@
 
 namespace {
 
-// Abort, Retry and Ignore have no answer that changes nothing: Escape and the close box must not pick one.
-// The toolkit would take them as Abort, its only reject-role button, which ends the program.
-class SinRespuestaPorDefecto : public QObject
+// Escape and the close box, which the toolkit would take as the box's reject-role button. Abort, Retry and Ignore
+// have no answer that changes nothing: they pick none, since Abort ends the program. Yes and No answer Cancel, told
+// apart from No, which can drop something (a recovery copy).
+class EscapeYCierre : public QObject
 {
 public:
-    using QObject::QObject;
+    EscapeYCierre(QMessageBox &caja, bool cancelar) : caja(caja), cancelar(cancelar) {}
 
 protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override
     {
-        if (evento->type() == QEvent::Close) {
-            evento->ignore();
-            return true;
-        }
-        if (evento->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(evento)->matches(QKeySequence::Cancel))
-            return true;
-        return QObject::eventFilter(objeto, evento);
+        const bool escape =
+            evento->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(evento)->matches(QKeySequence::Cancel);
+        if (evento->type() != QEvent::Close && !escape)
+            return QObject::eventFilter(objeto, evento);
+        evento->ignore();
+        if (cancelar)
+            caja.done(QMessageBox::Cancel);
+        return true;
     }
+
+private:
+    QMessageBox &caja;
+    const bool cancelar;
 };
 
 // The buttons of the system's message boxes: what each answers, and its caption on a Spanish system whatever
@@ -73,9 +79,9 @@ Plataforma::Respuesta PlataformaQt::Mensaje(const QString &texto, const QString 
     for (const BotonDelSistema &boton : BotonesDelSistema)
         if (QAbstractButton *control = caja.button(boton.boton))
             control->setText(QString::fromUtf8(boton.texto));
-    // Elsewhere the toolkit's choice is the answer that changes nothing: Cancel, or No where there is no Cancel.
-    SinRespuestaPorDefecto filtro;
-    if (botones == Botones::AnularReintentarOmitir)
+    // Where there is a Cancel button, the toolkit's choice is already it.
+    EscapeYCierre filtro(caja, botones == Botones::SiNo);
+    if (botones == Botones::AnularReintentarOmitir || botones == Botones::SiNo)
         caja.installEventFilter(&filtro);
     const int elegido = caja.exec();
     for (const BotonDelSistema &boton : BotonesDelSistema)
