@@ -4,15 +4,12 @@
 #include "kb/escritortvo.h"
 #include "kb/lectortvo.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QUuid>
-
-#include <algorithm>
 
 namespace {
 
