@@ -160,7 +160,8 @@ private slots:
         QCOMPARE(
             titulos.join('|'),
             QStringLiteral(
-                "Objeto 1 (nuevo)|Objeto 2|Pregunta / Edición|| <|<|L|>|> ||Si|ElTarvo v3.2 - 2015|Especifique unos "
+                "Objeto 1 (nuevo)|Objeto 2|Pregunta / Edición|Primera línea|Línea anterior|L|Línea siguiente|Última "
+                "línea|Si|ElTarvo v3.2 - 2015|Especifique unos "
                 "5 objetos iniciales más o menos, con sus preguntas que serán sus "
                 "categorias.|No|Jugar|Parar|Help|Vocab|Salir|Puede crear un archivo en formato de escalera, es "
                 "decir, sin ramificaciones (responder 'No' solamente y al final 'default') - Máx. 32766 carac. por "
@@ -175,6 +176,7 @@ private slots:
                      qPrintable(etiqueta->objectName()));
         }
         QCOMPARE(Control<QLabel>("Label1")->font().pointSizeF(), 8.0);
+        QCOMPARE(Control<QLabel>("lblL")->buddy(), Control("txtRegistro"));
     }
 
     void aSessionByMouseAndKeysShowsTheModelAtEveryStep()

@@ -228,15 +228,19 @@ void frmElTarvo::OrdenarTabulacion()
         setTabOrder(orden[i - 1], orden[i]);
 }
 
-// Buttons, labels and frames are spoken by their captions; the boxes get the names of what they hold.
+// Buttons, labels and frames are spoken by their captions, but for the arrows, whose captions are glyphs; the
+// boxes get the names of what they hold, and "L" labels the line box.
 void frmElTarvo::NombrarParaLectoresDePantalla()
 {
     const std::pair<QWidget *, const char *> nombres[] = {
         {txtObjeto1, "Objeto 1"},          {txtObjeto2, "Objeto 2"},      {txtPreguntaUsr, "Pregunta / Edición"},
         {txtTipoObjeto, "Tipo de objeto"}, {txtCarac, "Características"}, {RichTextBox1, "Archivo tvo"},
-        {txtRegistro, "Número de línea"},  {txtValorSi, "Enlace Sí"},     {txtValorNo, "Enlace No"}};
+        {txtRegistro, "Número de línea"},  {txtValorSi, "Enlace Sí"},     {txtValorNo, "Enlace No"},
+        {cmdArrFirst, "Primera línea"},    {cmdArrIzq, "Línea anterior"}, {cmdArrDer, "Línea siguiente"},
+        {cmdArrLast, "Última línea"}};
     for (const auto &[control, nombre] : nombres)
         control->setAccessibleName(QString::fromUtf8(nombre));
+    lblL->setBuddy(txtRegistro);
 }
 
 void frmElTarvo::ConectarEventos()
