@@ -13,6 +13,7 @@ if [[ $origen == *.deb ]]; then
     dpkg-deb -x "$origen" "$destino"
     test "$(QT_QPA_PLATFORM=offscreen "$destino/usr/bin/eltarvo" --version)" = "eltarvo $(dpkg-deb -f "$origen" Version)"
     test "$(readlink "$destino/usr/games/eltarvo")" = ../lib/eltarvo/eltarvo
+    dpkg-deb -f "$origen" Recommends | grep -q qt6-translations-l10n
 else
     DESTDIR=$destino cmake --install "$origen" --prefix /usr >/dev/null
 fi

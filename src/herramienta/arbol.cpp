@@ -20,7 +20,9 @@ QString Etiqueta(const QString &texto)
 
 QString EnUnaLinea(const QString &texto)
 {
-    return QString(texto).replace(QLatin1String("\r\n"), QLatin1String(" / ")).simplified();
+    const QString linea = QString(texto).replace(QLatin1String("\r\n"), QLatin1String(" / ")).simplified();
+    // An empty text shows as such, not as nothing beside a line number.
+    return linea.isEmpty() ? QStringLiteral("(vacío)") : linea;
 }
 
 QString ArbolComoTexto(const BaseConocimiento &base)

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-// A text on one line of output: its line breaks become " / ".
+// A text on one line of output: its line breaks become " / ", and an empty one reads "(vacío)".
 QString EnUnaLinea(const QString &texto);
 
 // The tree from line 1 as indented text: each question with its Sí and No branches, with line numbers.

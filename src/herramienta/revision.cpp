@@ -135,7 +135,10 @@ public:
         for (int k = 1; k <= n; ++k)
             if (padres[k].size() > 1 || (k == 1 && !padres[k].empty()))
                 Anotar(Linea(k),
-                       QStringLiteral("la línea %1 se alcanza desde las líneas %2").arg(k).arg(Enumerar(padres[k])));
+                       QStringLiteral("la línea %1 se alcanza desde %2 %3")
+                           .arg(k)
+                           .arg(padres[k].size() == 1 ? QStringLiteral("la línea") : QStringLiteral("las líneas"))
+                           .arg(Enumerar(padres[k])));
         BuscarCiclosEInalcanzables();
         RevisarObjetos();
     }
