@@ -1,7 +1,5 @@
 #include "json.h"
 
-#include "kb/recorrido.h"
-
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -37,24 +35,31 @@ struct Arbol {
     }
 };
 
-QJsonObject ArbolDesde(const BaseConocimiento &base, int desde, std::vector<char> &estado)
+// Breadth-first from `desde`, Sí before No, as the import numbers lines: a line that two links reach is given
+// where the walk reaches it first, and is a link back everywhere else, so that a base comes back as it went.
+QJsonObject ArbolDesde(const BaseConocimiento &base, int desde, std::vector<char> &visto)
 {
     Arbol arbol;
-    RecorrerArbol(
-        base, desde, estado,
-        [&](const Camino &camino) {
-            const int linea = camino.back();
-            arbol.nodos[linea] = {{Linea, linea}, {base.EsPregunta(linea) ? Pregunta : Objeto, base.Texto(linea)}};
-        },
-        [&](const Camino &camino, bool si, int destino, TipoDeEnlace tipo) {
-            QJsonObject &nodo = arbol.nodos[camino.back()];
-            if (tipo == TipoDeEnlace::Nuevo)
-                arbol.hijos[{camino.back(), si}] = destino;
-            else if (tipo == TipoDeEnlace::Inexistente)
+    visto[desde] = 1;
+    for (std::deque<int> cola{desde}; !cola.empty(); cola.pop_front()) {
+        const int linea = cola.front();
+        QJsonObject &nodo = arbol.nodos[linea];
+        nodo = {{Linea, linea}, {base.EsPregunta(linea) ? Pregunta : Objeto, base.Texto(linea)}};
+        if (!base.EsPregunta(linea))
+            continue;
+        for (const bool si : {true, false}) {
+            const int destino = base.Enlace(linea, si);
+            if (!base.Existe(destino))
                 nodo[si ? Si : No] = QJsonValue::Null;
-            else
+            else if (visto[destino])
                 nodo[si ? Si : No] = QJsonObject{{Linea, destino}, {Vuelve, true}};
-        });
+            else {
+                visto[destino] = 1;
+                arbol.hijos[{linea, si}] = destino;
+                cola.push_back(destino);
+            }
+        }
+    }
     return arbol.Armar(desde);
 }
 
@@ -84,6 +89,11 @@ public:
             if (!anteriores.contains(vuelta.anterior))
                 return Rechazar(vuelta.ruta,
                                 QStringLiteral("vuelve a la línea %1, que ningún nodo tiene").arg(vuelta.anterior));
+            // A link back to a node numbered later would be numbered otherwise when the base goes to JSON again.
+            if (!vuelta.numerada)
+                return Rechazar(
+                    vuelta.ruta,
+                    QStringLiteral("vuelve a la línea %1, que el árbol da más adelante").arg(vuelta.anterior));
             *vuelta.enlace = static_cast<qint16>(anteriores.value(vuelta.anterior));
         }
         return true;
@@ -101,6 +111,8 @@ private:
         qint16 *enlace;
         int anterior;
         QString ruta;
+        // Whether the node it names had its number when the walk reached the link.
+        bool numerada;
     };
 
     bool Rechazar(const QString &ruta, const QString &motivo)
@@ -133,9 +145,13 @@ private:
             return Rechazar(ruta, QStringLiteral("no es un nodo"));
         if (base.NumLineas == BaseConocimiento::MaxLineas)
             return Rechazar(ruta, QStringLiteral("el árbol pasa de %1 líneas").arg(BaseConocimiento::MaxLineas));
+        // A link back names a node by its "linea": two nodes with one would leave it to chance which is meant.
+        const QJsonValue anterior = valor.toObject().value(Linea);
+        if (!anterior.isUndefined() && anteriores.contains(anterior.toInt()))
+            return Rechazar(ruta, QStringLiteral("la línea %1 ya es la de otro nodo").arg(anterior.toInt()));
         linea = ++base.NumLineas;
-        if (valor.toObject().contains(Linea))
-            anteriores.insert(valor.toObject().value(Linea).toInt(), linea);
+        if (!anterior.isUndefined())
+            anteriores.insert(anterior.toInt(), linea);
         return true;
     }
 
@@ -162,7 +178,8 @@ private:
                 if (hijo.isNull() || hijo.isUndefined())
                     return Rechazar(rama, QStringLiteral("a la pregunta le falta esta respuesta"));
                 if (hijo.toObject().value(Vuelve).toBool()) {
-                    vueltas.push_back({&enlace, hijo.toObject().value(Linea).toInt(), rama});
+                    const int anterior = hijo.toObject().value(Linea).toInt();
+                    vueltas.push_back({&enlace, anterior, rama, anteriores.contains(anterior)});
                     continue;
                 }
                 int lineaHijo = 0;

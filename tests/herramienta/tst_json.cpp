@@ -66,6 +66,15 @@ private slots:
              "arbol.no: vuelve a la línea 9, que ningún nodo tiene");
         fila("loose lines without a tree", Documento(QJsonValue::Null, {O("a")}),
              "arbol: no hay árbol, pero sí líneas sueltas");
+        fila(
+            "two nodes with one line",
+            Documento(P("¿Q?", QJsonObject{{"linea", 1}, {"objeto", "a"}}, QJsonObject{{"linea", 1}, {"objeto", "b"}})),
+            "arbol.no: la línea 1 ya es la de otro nodo");
+        // Numbered breadth-first, the link would reach the node before the tree gives it.
+        fila("a link back to a node given further on",
+             Documento(P("¿Q?", P("¿R?", O("a"), QJsonObject{{"linea", 7}, {"objeto", "b"}}),
+                         QJsonObject{{"linea", 7}, {"vuelve", true}})),
+             "arbol.no: vuelve a la línea 7, que el árbol da más adelante");
     }
 
     void importRefusesWhatTheGameCannotHold()
@@ -74,6 +83,17 @@ private slots:
         const BaseImportada importada = BaseDesdeJson(json);
         QCOMPARE(importada.error, error);
         QVERIFY(!error.isEmpty() || importada.base.NumLineas == 599);
+    }
+
+    // Found by fuzzing: a line that two links reach, breadth-first through the shallower one, depth-first through
+    // the deeper one. Numbered by the import, a base goes to JSON and comes back byte for byte.
+    void aBaseNumberedByTheImportComesBackTheSame()
+    {
+        const BaseImportada importada = BaseDesdeJson(R"({"tipoObjeto": "ua", "caracteristicas": "", "arbol":
+            {"pregunta": "a", "no": {"linea": 1, "objeto": ""},
+             "si": {"pregunta": "b", "no": {"linea": 1, "vuelve": true}, "si": {"objeto": "a"}}}})");
+        QVERIFY(importada.error.isEmpty());
+        QCOMPARE(ArchivoDe(BaseDesdeJson(BaseComoJson(importada.base)).base), ArchivoDe(importada.base));
     }
 
     // Every file of the companion tool's cases: json, import, json and import again; a file whose tree has a
