@@ -81,11 +81,12 @@ private:
     void VerificarQueMuestraElModelo()
     {
         const char *const cajas[] = {"txtObjeto1", "txtObjeto2", "txtPreguntaUsr", "txtTipoObjeto", "txtCarac"};
-        const quint32 colores[] = {0xC0FFFF, 0xFFFFFF, 0xC0C0FF, 0xC0FFC0};
+        // Light yellow, white, light red and light green, as RGB.
+        const QRgb colores[] = {0xFFFFC0, 0xFFFFFF, 0xFFC0C0, 0xC0FFC0};
         for (int i = 0; i < 5; ++i)
             QVERIFY(Control<CajaTexto>(cajas[i])->Texto() == Cajas().Texto(Caja(i)) &&
                     (i > 2 || Control(cajas[i])->palette().color(QPalette::Base) ==
-                                  ColorBGR(colores[int(ElJuego().FondoDe(Caja(i)))])));
+                                  QColor(colores[int(ElJuego().FondoDe(Caja(i)))])));
         const Fila &fila = ElJuego().FilaMostrada();
         for (const auto &[nombre, texto] :
              {std::pair{"txtRegistro", fila.registro}, {"txtValorSi", fila.valorSi}, {"txtValorNo", fila.valorNo}})
@@ -98,7 +99,7 @@ private:
             habilitados += QString::number(Control(nombre)->isEnabled());
         QCOMPARE(habilitados, QLatin1String(habilitadosEn[int(ElJuego().FaseActual())]));
         QCOMPARE(Control("txtRegistro")->palette().color(QPalette::Base),
-                 ColorBGR(habilitados.endsWith('1') ? 0xFFC0FF : 0xE0E0E0));
+                 QColor(habilitados.endsWith('1') ? 0xFFC0FF : 0xE0E0E0));
         QCOMPARE((QStringList{Control<QLabel>("lblTituloTvo")->text(), Control<QLabel>("lblNomArchTvo")->text(),
                               ventana->windowTitle(), Control<QPlainTextEdit>("RichTextBox1")->toPlainText()}),
                  (QStringList{ElJuego().CuentaObjetos(), modelo->EtiquetaArchivo(), modelo->Titulo(),
