@@ -1,9 +1,9 @@
 // Measures the program's real work against the floor that the machine and the toolkit set, in the same run:
 // each figure is the median of several repetitions, ours and the floor interleaved, on files generated here.
-#include "kb/cp1252.h"
 #include "kb/escritortvo.h"
 #include "kb/lectortvo.h"
 #include "recuperacion/recuperacion.h"
+#include "texto/cp1252.h"
 #include "ui/main/frmeltarvo.h"
 #include "ui/main/plataformaqt.h"
 

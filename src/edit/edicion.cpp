@@ -1,8 +1,8 @@
 #include "edicion.h"
 
-#include "codigos.h"
-#include "kb/cp1252.h"
 #include "kb/numeros.h"
+#include "texto/codigos.h"
+#include "texto/cp1252.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #include "escritortvo.h"
 
-#include "cp1252.h"
 #include "errores.h"
+#include "texto/cp1252.h"
 
 #include <QFileInfo>
 #include <QSaveFile>

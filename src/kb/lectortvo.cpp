@@ -1,8 +1,8 @@
 #include "lectortvo.h"
 
-#include "cp1252.h"
 #include "errores.h"
 #include "numeros.h"
+#include "texto/cp1252.h"
 
 #include <QFile>
 #include <QFileInfo>

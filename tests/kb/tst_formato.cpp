@@ -1,11 +1,11 @@
 #include "apoyo/util.h"
 #include "kb/baseconocimiento.h"
-#include "kb/cp1252.h"
 #include "kb/errores.h"
 #include "kb/escritortvo.h"
 #include "kb/lectortvo.h"
-#include "kb/lineascambiadas.h"
 #include "kb/rutas.h"
+#include "texto/cp1252.h"
+#include "texto/lineascambiadas.h"
 
 #include <QDir>
 #include <QRandomGenerator>

@@ -1,5 +1,5 @@
 #include "apoyo/pruebademodelo.h"
-#include "kb/cp1252.h"
+#include "texto/cp1252.h"
 
 #include <QDir>
 #include <QRandomGenerator>

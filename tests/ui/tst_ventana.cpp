@@ -1,5 +1,5 @@
 #include "apoyo/pruebadeventana.h"
-#include "kb/cp1252.h"
+#include "texto/cp1252.h"
 #include "ui/ayuda/ventanadocumento.h"
 #include "ui/controles/apariencia.h"
 #include "ui/controles/cajatexto.h"

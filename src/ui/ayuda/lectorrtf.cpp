@@ -1,6 +1,6 @@
 #include "lectorrtf.h"
 
-#include "kb/cp1252.h"
+#include "texto/cp1252.h"
 
 #include <QTextCursor>
 #include <QTextDocument>

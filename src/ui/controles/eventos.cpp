@@ -1,6 +1,6 @@
 #include "eventos.h"
 
-#include "edit/codigos.h"
+#include "texto/codigos.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #include "visorarchivo.h"
 
-#include "kb/cp1252.h"
-#include "kb/lineascambiadas.h"
+#include "texto/cp1252.h"
+#include "texto/lineascambiadas.h"
 
 #include <QTextCursor>
 
