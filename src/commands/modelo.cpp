@@ -77,7 +77,7 @@ void ModeloElTarvo::Restaurar(Recuperacion::Copia &&copia)
     doc.RutaArch = copia.RutaArch;
     BorrarDatos();
     base = *copia.base;
-    juego.PonerFase(Fase::FueraDeJuego);
+    juego.DejarFueraDeJuego();
     MostrarDatosCargados();
     doc.EsArchivoNuevo = !copia.guardado;
     doc.Modificado = true;
@@ -114,17 +114,7 @@ void ModeloElTarvo::IniciarArchivoNuevo()
     // The separator is always added, also after a folder that ends with one.
     doc.RutaArch = doc.RutaApp + QDir::separator() + doc.NomArch;
     MostrarArchivoEnVisor();
-    edicion.PonerTexto(Caja::TipoObjeto, base.TipoObjeto);
-    // The box shows the text with parentheses; the header string keeps its own until the box is left.
-    edicion.PonerTexto(Caja::Carac, QStringLiteral("Características (del archivo)"));
-    juego.PonerTexto(Caja::Objeto2, QStringLiteral("Objeto #2 - Escriba aquí el segundo objeto"));
-    juego.PonerTexto(Caja::Pregunta,
-                     QStringLiteral("Pregunta usuario - Escriba aquí la pregunta. Luego conteste pulsando en Si o No"));
-    juego.PonerFondo(Caja::Pregunta, Fondo::Pregunta);
-    juego.PonerFondo(Caja::Objeto2, Fondo::Pregunta);
-    juego.PonerFondo(Caja::Objeto1, Fondo::Otro);
-    juego.PonerCuentaObjetos(QStringLiteral("El archivo tvo contiene 0 objetos"));
-    juego.PonerFase(Fase::Aprendiendo);
+    juego.DocumentoNuevo();
     MostrarNombreArchivo();
     doc.EsArchivoNuevo = true;
     doc.Modificado = true;
@@ -183,7 +173,7 @@ void ModeloElTarvo::AbrirArchivo(const QString &ruta)
     doc.RutaArch = ruta;
     MostrarNombreArchivo();
     BorrarDatos();
-    juego.PonerFase(Fase::FueraDeJuego);
+    juego.DejarFueraDeJuego();
     bool completo = true;
     const QByteArray leidos = LeerArchivo(completo);
     if (terminando)
@@ -225,13 +215,7 @@ void ModeloElTarvo::BorrarDatos()
 
 void ModeloElTarvo::MostrarDatosCargados()
 {
-    edicion.PonerTexto(Caja::TipoObjeto, base.TipoObjeto);
-    edicion.PonerTexto(Caja::Carac, base.Caracteristicas);
-    juego.PonerTexto(Caja::Objeto2, QString());
-    juego.IrALinea(juego.LineaActual());
-    // The colours of a game in play, not those of a new document.
-    juego.ColoresDeJuego();
-    juego.PonerCuentaObjetos(TextoObjetosContenidos(base.NumLineas));
+    juego.BaseLeida();
     MostrarNombreArchivo();
     doc.EsArchivoNuevo = false;
     doc.Modificado = false;

@@ -20,31 +20,6 @@ Edicion::Edicion(BaseConocimiento &base, Juego &juego, Plataforma &plataforma)
 {
 }
 
-const QString &Edicion::Texto(Caja caja) const
-{
-    if (caja == Caja::TipoObjeto)
-        return tipoObjeto;
-    return caja == Caja::Carac ? carac : juego.Texto(caja);
-}
-
-void Edicion::PonerTexto(Caja caja, const QString &texto)
-{
-    if (!EsCabecera(caja)) {
-        juego.PonerTexto(caja, texto);
-        return;
-    }
-    Cabecera(caja) = texto;
-    emit TextoCambiado(caja);
-}
-
-void Edicion::TextoEditado(Caja caja, const QString &texto)
-{
-    if (EsCabecera(caja))
-        Cabecera(caja) = texto;
-    else
-        juego.TextoEditado(caja, texto);
-}
-
 void Edicion::Tecla(Caja caja, int &codigo)
 {
     if (codigo == Codigo::Comilla)
@@ -60,7 +35,7 @@ bool Edicion::Salir(Caja caja)
     const QString texto = Texto(caja);
     const QString cortado = CortarTexto(texto, Corte::SinPartirSaltos);
     if (cortado.size() != texto.size())
-        PonerTexto(caja, cortado);
+        juego.PonerTexto(caja, cortado);
     if (!Admitir({caja}))
         return false;
     if (EsCabecera(caja))
@@ -98,7 +73,7 @@ void Edicion::CambiarCaracteresFueraDeCp1252(Caja caja)
                            nombrados.join(QLatin1Char(' ')) + QStringLiteral(". Cada uno se cambia por el signo «?»."),
                        QStringLiteral("Caracteres no admitidos"), Plataforma::Botones::Aceptar,
                        Plataforma::Icono::Exclamacion);
-    PonerTexto(caja, ComoEnCp1252(Texto(caja)));
+    juego.PonerTexto(caja, ComoEnCp1252(Texto(caja)));
 }
 
 bool Edicion::SinComillas(std::initializer_list<Caja> cajas)

@@ -19,11 +19,10 @@ class Edicion : public QObject
 public:
     Edicion(BaseConocimiento &base, Juego &juego, Plataforma &plataforma);
 
-    // The text of any of the five boxes.
-    const QString &Texto(Caja caja) const;
-    void PonerTexto(Caja caja, const QString &texto);
+    // The text of any of the five boxes, which the game keeps.
+    const QString &Texto(Caja caja) const { return juego.Texto(caja); }
     // What the user made of a box's text; the box already shows it.
-    void TextoEditado(Caja caja, const QString &texto);
+    void TextoEditado(Caja caja, const QString &texto) { juego.TextoEditado(caja, texto); }
 
     // A character typed into a box, before the box inserts the one left in codigo.
     void Tecla(Caja caja, int &codigo);
@@ -49,15 +48,12 @@ public:
     static std::optional<qint16> NumeroDeLinea(const QString &texto);
 
 signals:
-    // A header box's text was changed by the program.
-    void TextoCambiado(Caja caja);
     // A key typed changed the document; a text stored on leaving a box changed the base.
     void DocumentoModificado();
     void BaseCambiada();
 
 private:
     static bool EsCabecera(Caja caja) { return caja == Caja::TipoObjeto || caja == Caja::Carac; }
-    QString &Cabecera(Caja caja) { return caja == Caja::TipoObjeto ? tipoObjeto : carac; }
     // The quote message for the first of the boxes that holds a double quote; true when none does.
     bool SinComillas(std::initializer_list<Caja> cajas);
     void CambiarCaracteresFueraDeCp1252(Caja caja);
@@ -68,6 +64,4 @@ private:
     BaseConocimiento &base;
     Juego &juego;
     Plataforma &plataforma;
-    QString tipoObjeto;
-    QString carac;
 };

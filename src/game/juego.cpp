@@ -152,6 +152,32 @@ void Juego::TerminarPorEnlaceIncorrecto(qint16 destino)
     PonerFase(Fase::FueraDeJuego);
 }
 
+void Juego::DocumentoNuevo()
+{
+    PonerTexto(Caja::TipoObjeto, base.TipoObjeto);
+    // The box shows the text with parentheses; the header string keeps its own until the box is left.
+    PonerTexto(Caja::Carac, QStringLiteral("Características (del archivo)"));
+    PonerTexto(Caja::Objeto2, QStringLiteral("Objeto #2 - Escriba aquí el segundo objeto"));
+    PonerTexto(Caja::Pregunta,
+               QStringLiteral("Pregunta usuario - Escriba aquí la pregunta. Luego conteste pulsando en Si o No"));
+    PonerFondo(Caja::Pregunta, Fondo::Pregunta);
+    PonerFondo(Caja::Objeto2, Fondo::Pregunta);
+    PonerFondo(Caja::Objeto1, Fondo::Otro);
+    PonerCuentaObjetos(QStringLiteral("El archivo tvo contiene 0 objetos"));
+    PonerFase(Fase::Aprendiendo);
+}
+
+void Juego::BaseLeida()
+{
+    PonerTexto(Caja::TipoObjeto, base.TipoObjeto);
+    PonerTexto(Caja::Carac, base.Caracteristicas);
+    PonerTexto(Caja::Objeto2, QString());
+    IrALinea(lineaActual);
+    // The colours of a game in play, not those of a new document.
+    ColoresDeJuego();
+    PonerCuentaObjetos(TextoObjetosContenidos(base.NumLineas));
+}
+
 void Juego::PonerFase(Fase nueva)
 {
     fase = nueva;

@@ -58,7 +58,7 @@ public:
     Fase FaseActual() const { return fase; }
     bool ModoAprender() const { return fase == Fase::Aprendiendo; }
     qint16 LineaActual() const { return lineaActual; }
-    // The text and background of Objeto1, Objeto2 or Pregunta.
+    // The text of any of the five boxes; the background of Objeto1, Objeto2 or Pregunta (the header boxes have none).
     const QString &Texto(Caja caja) const { return textos[Indice(caja)]; }
     Fondo FondoDe(Caja caja) const { return fondos[Indice(caja)]; }
     const Fila &FilaMostrada() const { return fila; }
@@ -70,19 +70,19 @@ public:
     void Responder(bool respuestaSi);
     void Parar();
 
-    // For the document commands and the browser.
-    void PonerFase(Fase nueva);
-    // LineaActual becomes n, shown in the line row and the question box.
+    // For the document commands: a new document, waiting in learning mode for its first lesson; out of play while
+    // a file is read; a base just read, its header strings and line LineaActual on view in the colours of a game.
+    void DocumentoNuevo();
+    void DejarFueraDeJuego() { PonerFase(Fase::FueraDeJuego); }
+    void BaseLeida();
+
+    // For the text rules and the browser. LineaActual becomes n, shown in the line row and the question box.
     void IrALinea(qint16 n);
     void PonerTexto(Caja caja, const QString &texto);
     // What the user made of a box's text; the box already shows it.
     void TextoEditado(Caja caja, const QString &texto);
-    void PonerFondo(Caja caja, Fondo fondo);
-    // The colours of a game in play: the question is about the object the user thinks of.
-    void ColoresDeJuego();
     void PonerRegistro(const QString &texto);
     void RegistroEditado(const QString &texto) { fila.registro = texto; }
-    void PonerCuentaObjetos(const QString &texto);
 
 signals:
     void TextoCambiado(Caja caja);
@@ -105,13 +105,19 @@ private:
     void ComunSiNo1();
     void AvisarImpedimento(ImpedimentoAprender impedimento);
     void TerminarPorEnlaceIncorrecto(qint16 destino);
+    void PonerFase(Fase nueva);
+    void PonerFondo(Caja caja, Fondo fondo);
+    // The colours of a game in play: the question is about the object the user thinks of.
+    void ColoresDeJuego();
+    void PonerCuentaObjetos(const QString &texto);
 
     BaseConocimiento &base;
     Plataforma &plataforma;
     Fase fase = Fase::FueraDeJuego;
     qint16 lineaActual = 1;
-    std::array<QString, 3> textos;
-    std::array<Fondo, 3> fondos{Fondo::Otro, Fondo::Pregunta, Fondo::Pregunta};
+    // One entry for each box, in the order of Caja.
+    std::array<QString, 5> textos;
+    std::array<Fondo, 5> fondos{Fondo::Otro, Fondo::Pregunta, Fondo::Pregunta, Fondo::Otro, Fondo::Otro};
     Fila fila;
     QString cuentaObjetos;
 };

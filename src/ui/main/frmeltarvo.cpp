@@ -291,7 +291,6 @@ void frmElTarvo::ConectarEventos()
 
     const Juego &juego = modelo.ElJuego();
     connect(&juego, &Juego::TextoCambiado, this, &frmElTarvo::MostrarTexto);
-    connect(&modelo.Cajas(), &Edicion::TextoCambiado, this, &frmElTarvo::MostrarTexto);
     connect(&juego, &Juego::FondoCambiado, this, &frmElTarvo::MostrarFondo);
     connect(&juego, &Juego::FilaCambiada, this, &frmElTarvo::MostrarFila);
     connect(&juego, &Juego::FaseCambiada, this, &frmElTarvo::MostrarControles);
