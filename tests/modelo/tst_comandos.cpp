@@ -115,7 +115,7 @@ private slots:
         QCOMPARE(guion->terminado, pasos.contains(QLatin1String("anular")));
         // Nothing was written, no temporary file is left, and the document is still unsaved.
         QCOMPARE(QDir(carpeta->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), antes);
-        QVERIFY(QDir(Ruta("carpeta")).isEmpty() && modelo->Doc().Modificado);
+        QCOMPARE(std::tuple(QDir(Ruta("carpeta")).isEmpty(), modelo->Doc().Modificado), std::tuple(true, true));
         // Abort too keeps the recovery copy: the work was never saved, and the next start offers it.
         QVERIFY(QFile::exists(recuperacion->Archivo()));
         QCOMPARE(modelo->Doc().RutaArch, Ruta(error == 75 ? "carpeta" : "falta/a.tvo"));
@@ -244,7 +244,7 @@ private slots:
         guion->responder = nullptr;
         const QList<QByteArray> vista = modelo->Vista();
         Pasos("f:no-existe.tvo;r:anular;abrir");
-        QVERIFY(guion->terminado && modelo->Terminando() && modelo->Vista() == vista);
+        QCOMPARE(std::tuple(guion->terminado, modelo->Terminando(), modelo->Vista()), std::tuple(true, true, vista));
     }
 };
 

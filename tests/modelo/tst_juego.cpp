@@ -69,7 +69,8 @@ private slots:
         Cajas().Tecla(Caja::Pregunta, tecla);
         QVERIFY(!modelo->Doc().Modificado);
         Pasos("pr=línea 512 corregida;<pr");
-        QVERIFY(Base().TextoLinea[598] == QStringLiteral("línea 512 corregida") && modelo->Doc().Modificado);
+        QCOMPARE(std::tuple(Base().TextoLinea[598], modelo->Doc().Modificado),
+                 std::tuple(QStringLiteral("línea 512 corregida"), true));
         modelo->Responder(false);
         QLocale::setDefault(QLocale::c());
         QCOMPARE(guion->mostrados.mid(1),
@@ -117,7 +118,7 @@ private slots:
         mensaje = mensaje.arg(QString::fromLatin1(lineas).section(',', 2, 2));
         QCOMPARE(guion->mostrados, mensaje.isEmpty() ? QStringList() : QStringList{mensaje + QStringLiteral(" [A!]")});
         QCOMPARE(Estado(), estado);
-        QVERIFY(Base().TextoLinea == antes.TextoLinea && Base().NumLineas == antes.NumLineas);
+        QCOMPARE(std::tuple(Base().TextoLinea, Base().NumLineas), std::tuple(antes.TextoLinea, antes.NumLineas));
     }
 
     void teachesFiveObjectsAndPlaysToEachOfThem()

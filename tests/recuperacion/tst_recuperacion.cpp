@@ -42,16 +42,15 @@ private slots:
         if (abierto)
             Abrir(BaseCompleta(7));
         Pasos(pasos);
-        const QByteArray bytes = ArchivoDe(Base());
-        const QString ruta = modelo->Doc().RutaArch;
-        const QString cuenta = ElJuego().CuentaObjetos();
+        const auto [bytes, ruta, cuenta] =
+            std::tuple(ArchivoDe(Base()), modelo->Doc().RutaArch, ElJuego().CuentaObjetos());
         Renacer("r:si");
         QCOMPARE(guion->mostrados, QStringList{Pregunta(ruta)});
         // Shown as after an open of its file, changed, and restored to the byte.
         QCOMPARE(ArchivoDe(Base()), bytes);
         QCOMPARE(Estado() + ElJuego().CuentaObjetos() + modelo->EtiquetaArchivo(),
                  "fuera 1 2 3 | P O P | " + Base().TextoLinea[1] + cuenta + ruta);
-        QVERIFY(modelo->Doc().Modificado && modelo->Doc().EsArchivoNuevo == !abierto);
+        QCOMPARE(std::tuple(modelo->Doc().Modificado, modelo->Doc().EsArchivoNuevo), std::tuple(true, !abierto));
         // "Guardar" writes the file it came from; a document never saved asks for one. Saved, the copy goes.
         Pasos(abierto ? "guardar" : "f:guardado.tvo;guardar");
         QCOMPARE(LeerBytes(abierto ? ruta : Ruta("guardado.tvo")), bytes);
