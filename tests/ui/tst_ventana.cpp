@@ -371,6 +371,11 @@ private slots:
 
         const QStringList texto = Parrafos(*ayuda.RichTextBox1->document());
         QCOMPARE(texto.mid(2, 2), (QStringList{QStringLiteral("Ayuda El Tarvo 2013 - 2015 versión 3.2bc"), "Helpbic"}));
+        // Each box is its window's outer size (offscreen, a frame of 2 pixels) less the layout's margins.
+        ayuda.show();
+        vocab.show();
+        QCOMPARE(std::tuple(ayuda.size(), ayuda.RichTextBox1->geometry(), vocab.size(), vocab.RichTextBox1->geometry()),
+                 std::tuple(QSize(218, 320), QRect(0, 8, 213, 288), QSize(266, 322), QRect(0, 8, 261, 290)));
     }
 
     void eachWindowOpensOnce()

@@ -5,18 +5,20 @@
 #include "ui/controles/botongrafico.h"
 #include "ui/controles/cajaregistro.h"
 #include "ui/controles/cajatexto.h"
-#include "ui/controles/iconodiferido.h"
 #include "ui/controles/tragarpulsacion.h"
 #include "ui/controles/visorarchivo.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QSessionManager>
 #include <QStyle>
+
+#include <future>
 
 namespace {
 
@@ -95,18 +97,38 @@ BotonGrafico *CrearBotonGrafico(QWidget *contenedor, const char *nombre, QRect t
 
 QIcon IconoPrograma()
 {
-    return IconoDiferido([] {
-        QIcon icono;
-        for (int lado : {16, 32, 48, 256})
-            icono.addFile(QStringLiteral(":/recursos/eltarvo-%1.png").arg(lado), QSize(lado, lado));
-        return icono;
-    });
+    QIcon icono;
+    for (int lado : {16, 32, 48, 256})
+        icono.addFile(QStringLiteral(":/recursos/eltarvo-%1.png").arg(lado), QSize(lado, lado));
+    return icono;
+}
+
+QIcon IconoDeRecurso(const QString &archivo)
+{
+    return QIcon(QStringLiteral(":/recursos/") + archivo);
 }
 
 QIcon IconoDelEstilo(QStyle::StandardPixmap dibujo)
 {
-    return IconoDiferido([dibujo] { return QApplication::style()->standardIcon(dibujo); });
+    return QApplication::style()->standardIcon(dibujo);
 }
+
+} // namespace
+
+// The window's pictures.
+struct frmElTarvo::Dibujos {
+    QIcon programa = IconoPrograma();
+    QIcon jugar = IconoDeRecurso(QStringLiteral("eltarvo-32.png"));
+    QIcon parar = IconoDelEstilo(QStyle::SP_DialogCancelButton);
+    QIcon ayuda = IconoDelEstilo(QStyle::SP_MessageBoxQuestion);
+    QIcon vocab = IconoDeRecurso(QStringLiteral("vocab-25.png"));
+    QIcon salir = IconoDelEstilo(QStyle::SP_ArrowBack);
+    QIcon nuevo = IconoDelEstilo(QStyle::SP_FileIcon);
+    QIcon abrir = IconoDelEstilo(QStyle::SP_DirOpenIcon);
+    QIcon disquete = IconoDelEstilo(QStyle::SP_DialogSaveButton);
+};
+
+namespace {
 
 // Creates the window on first use; a window already open is only brought to the front, as it stands.
 template <typename Ventana> void MostrarVentana(QPointer<Ventana> &ventana)
@@ -126,16 +148,20 @@ const quint32 ColoresDeFondo[] = {Color::AmarilloClaro, Color::Blanco, Color::Ro
 frmElTarvo::frmElTarvo(ModeloElTarvo &modelo, QWidget *padre) : QWidget(padre), modelo(modelo)
 {
     setObjectName(QStringLiteral("frmElTarvo"));
-    setWindowIcon(IconoPrograma());
-    setFixedSize(RectanguloTwips(0, 0, 9660, 7320).size());
     // The layout was drawn for an 8-point dialog font: the toolkit's own family at that size keeps every
     // caption inside its control. Every control takes it from the window.
     QFont letra = font();
     letra.setPointSizeF(8);
+    // Loading the font database is the largest part of a start: another core loads it while this one decodes
+    // the window's pictures, which need no font.
+    auto letras = std::async(std::launch::async, [] { QFontDatabase::families(); });
+    const Dibujos dibujos;
+    setWindowIcon(dibujos.programa);
+    setFixedSize(RectanguloTwips(0, 0, 9660, 7320).size());
     setFont(letra);
     CrearColumnaIzquierda();
-    CrearColumnaCentral();
-    CrearColumnaDerecha();
+    CrearColumnaCentral(dibujos);
+    CrearColumnaDerecha(dibujos);
     OrdenarTabulacion();
     NombrarParaLectoresDePantalla();
     txtObjeto1->setFocus();
@@ -164,7 +190,7 @@ void frmElTarvo::CrearColumnaIzquierda()
     txtTipoObjeto = Crear<CajaTexto>(this, "txtTipoObjeto", {0, 5535, 3375, 1665});
 }
 
-void frmElTarvo::CrearColumnaCentral()
+void frmElTarvo::CrearColumnaCentral(const Dibujos &dibujos)
 {
     RichTextBox1 = Crear<VisorArchivo>(this, "RichTextBox1", {3480, 120, 4455, 3255});
     cmdArrFirst = CrearBoton(this, "cmdArrFirst", {3480, 3480, 450, 255}, QStringLiteral("| <"));
@@ -185,15 +211,11 @@ void frmElTarvo::CrearColumnaCentral()
                                            "que serán sus categorias."));
     cmdNo = CrearBoton(this, "cmdNo", {3480, 4440, 855, 495}, QStringLiteral("&No"));
 
-    cmdJugar = CrearBotonGrafico(this, "cmdJugar", {4440, 4320, 1095, 735}, QStringLiteral("Jugar"), windowIcon(), 32);
-    cmdParar = CrearBotonGrafico(this, "cmdParar", {5640, 4440, 855, 615}, QStringLiteral("Parar"),
-                                 IconoDelEstilo(QStyle::SP_DialogCancelButton), 16);
-    cmdAyuda = CrearBotonGrafico(this, "cmdAyuda", {6600, 4440, 855, 615}, QStringLiteral("Help"),
-                                 IconoDelEstilo(QStyle::SP_MessageBoxQuestion), 16);
-    cmdVocab = CrearBotonGrafico(this, "cmdVocab", {7560, 4440, 855, 615}, QStringLiteral("Vocab"),
-                                 IconoDiferido([] { return QIcon(QStringLiteral(":/recursos/vocab-25.png")); }), 25);
-    cmdSalir = CrearBotonGrafico(this, "cmdSalir", {8520, 4320, 1095, 735}, QStringLiteral("Salir"),
-                                 IconoDelEstilo(QStyle::SP_ArrowBack), 32);
+    cmdJugar = CrearBotonGrafico(this, "cmdJugar", {4440, 4320, 1095, 735}, QStringLiteral("Jugar"), dibujos.jugar, 32);
+    cmdParar = CrearBotonGrafico(this, "cmdParar", {5640, 4440, 855, 615}, QStringLiteral("Parar"), dibujos.parar, 16);
+    cmdAyuda = CrearBotonGrafico(this, "cmdAyuda", {6600, 4440, 855, 615}, QStringLiteral("Help"), dibujos.ayuda, 16);
+    cmdVocab = CrearBotonGrafico(this, "cmdVocab", {7560, 4440, 855, 615}, QStringLiteral("Vocab"), dibujos.vocab, 25);
+    cmdSalir = CrearBotonGrafico(this, "cmdSalir", {8520, 4320, 1095, 735}, QStringLiteral("Salir"), dibujos.salir, 32);
     lblNomArchTvo = CrearEtiqueta(this, "lblNomArchTvo", {3480, 5160, 3015, 975}, QString(), Qt::AlignHCenter);
     PonerFondo(lblNomArchTvo, Color::AzulClaro);
     Label1 = CrearEtiqueta(this, "Label1", {3480, 6225, 3000, 960},
@@ -203,18 +225,17 @@ void frmElTarvo::CrearColumnaCentral()
     txtCarac = Crear<CajaTexto>(this, "txtCarac", {6600, 5175, 3015, 1995});
 }
 
-void frmElTarvo::CrearColumnaDerecha()
+void frmElTarvo::CrearColumnaDerecha(const Dibujos &dibujos)
 {
-    const QIcon disquete = IconoDelEstilo(QStyle::SP_DialogSaveButton);
-    cmdCrearArchTvo = CrearBotonGrafico(this, "cmdCrearArchTvo", {8040, 120, 1575, 735}, QStringLiteral("Nuevo"),
-                                        IconoDelEstilo(QStyle::SP_FileIcon), 16);
-    cmdTvoDeDisco = CrearBotonGrafico(this, "cmdTvoDeDisco", {8040, 960, 1575, 735}, QStringLiteral("Abrir..."),
-                                      IconoDelEstilo(QStyle::SP_DirOpenIcon), 16);
+    cmdCrearArchTvo =
+        CrearBotonGrafico(this, "cmdCrearArchTvo", {8040, 120, 1575, 735}, QStringLiteral("Nuevo"), dibujos.nuevo, 16);
+    cmdTvoDeDisco =
+        CrearBotonGrafico(this, "cmdTvoDeDisco", {8040, 960, 1575, 735}, QStringLiteral("Abrir..."), dibujos.abrir, 16);
     fraGuardar = CrearMarco(this, "fraGuardar", {8040, 1800, 1575, 1695}, QStringLiteral("Guardar TVO"));
-    cmdGuardar =
-        CrearBotonGrafico(fraGuardar, "cmdGuardar", {120, 240, 1335, 615}, QStringLiteral("Guardar"), disquete, 16);
+    cmdGuardar = CrearBotonGrafico(fraGuardar, "cmdGuardar", {120, 240, 1335, 615}, QStringLiteral("Guardar"),
+                                   dibujos.disquete, 16);
     cmdGuardarComo = CrearBotonGrafico(fraGuardar, "cmdGuardarComo", {120, 960, 1335, 615},
-                                       QStringLiteral("Guardar como..."), disquete, 16);
+                                       QStringLiteral("Guardar como..."), dibujos.disquete, 16);
 }
 
 void frmElTarvo::OrdenarTabulacion()

@@ -31,6 +31,7 @@ protected:
     void closeEvent(QCloseEvent *evento) override;
 
 private:
+    struct Dibujos;
     // Button handlers.
     void cmdJugar_Click() { modelo.Jugar(); }
     void cmdSi_Click() { modelo.Responder(true); }
@@ -74,8 +75,8 @@ private:
 
     // Construction.
     void CrearColumnaIzquierda();
-    void CrearColumnaCentral();
-    void CrearColumnaDerecha();
+    void CrearColumnaCentral(const Dibujos &dibujos);
+    void CrearColumnaDerecha(const Dibujos &dibujos);
     void OrdenarTabulacion();
     void ConectarEventos();
     void NombrarParaLectoresDePantalla();
