@@ -16,13 +16,14 @@ const QString TipoObjetoNuevo = QStringLiteral("Objeto (tipo de objeto)");
 } // namespace
 
 ModeloElTarvo::ModeloElTarvo(Plataforma &plataforma, Recuperacion &recuperacion)
-    : plataforma(plataforma), recuperacion(recuperacion), juego(base, plataforma), edicion(base, juego, plataforma)
+    : plataforma(plataforma), recuperacion(recuperacion), juego(base, plataforma), edicion(base, juego, plataforma),
+      historia(base, [this] { MostrarBaseDeHistoria(); })
 {
     const auto modificar = [this] { doc.Modificado = true; };
     connect(&juego, &Juego::DocumentoModificado, this, modificar);
     connect(&edicion, &Edicion::DocumentoModificado, this, modificar);
-    connect(&juego, &Juego::BaseCambiada, this, &ModeloElTarvo::GuardarCopia);
-    connect(&edicion, &Edicion::BaseCambiada, this, &ModeloElTarvo::GuardarCopia);
+    connect(&juego, &Juego::BaseCambiada, this, [this] { AnotarCambio(Historia::Cambio::PasoAprendido); });
+    connect(&edicion, &Edicion::BaseCambiada, this, [this] { AnotarCambio(Historia::Cambio::TextoAlmacenado); });
 }
 
 void ModeloElTarvo::Form_Load()
@@ -81,8 +82,59 @@ void ModeloElTarvo::Restaurar(Recuperacion::Copia &&copia)
     MostrarDatosCargados();
     doc.EsArchivoNuevo = !copia.guardado;
     doc.Modificado = true;
+    EmpezarHistoria();
     MostrarArchivoEnVisor();
     recuperacion.Adoptar(std::move(copia));
+}
+
+void ModeloElTarvo::AnotarCambio(Historia::Cambio cambio)
+{
+    historia.Anotar(cambio);
+    GuardarCopia();
+    emit BaseCambiada();
+}
+
+void ModeloElTarvo::MostrarBaseDeHistoria()
+{
+    juego.BaseMendada();
+    // Back at the state the file holds, the document is as saved; a document never saved stays changed.
+    if (historia.Guardada() && !doc.EsArchivoNuevo) {
+        doc.Modificado = false;
+        recuperacion.Descartar();
+    } else {
+        GuardarCopia();
+    }
+    emit BaseCambiada();
+}
+
+void ModeloElTarvo::EmpezarHistoria()
+{
+    historia.Empezar(!doc.Modificado);
+    emit BaseCambiada();
+}
+
+void ModeloElTarvo::CambiarSiNo(int linea)
+{
+    if (FueraDeJuego())
+        historia.CambiarSiNo(linea);
+}
+
+void ModeloElTarvo::QuitarObjeto(int linea)
+{
+    if (FueraDeJuego())
+        historia.QuitarObjeto(linea);
+}
+
+void ModeloElTarvo::Deshacer()
+{
+    if (FueraDeJuego())
+        historia.Deshacer();
+}
+
+void ModeloElTarvo::Rehacer()
+{
+    if (FueraDeJuego())
+        historia.Rehacer();
 }
 
 void ModeloElTarvo::GuardarCopia()
@@ -118,6 +170,7 @@ void ModeloElTarvo::IniciarArchivoNuevo()
     MostrarNombreArchivo();
     doc.EsArchivoNuevo = true;
     doc.Modificado = true;
+    EmpezarHistoria();
 }
 
 void ModeloElTarvo::BorrarLineas()
@@ -181,6 +234,7 @@ void ModeloElTarvo::AbrirArchivo(const QString &ruta)
     MostrarDatosCargados();
     // What failed to read is missing from the base: "Guardar" must not write it over the file without asking.
     doc.EsArchivoNuevo = !completo;
+    EmpezarHistoria();
     // The view shows the file as just read, without reading it a second time.
     MostrarBytes({leidos});
 }
@@ -277,6 +331,7 @@ bool ModeloElTarvo::EscribirArchivo()
         const int error = GuardarBytes(registros, doc.RutaArch);
         if (error == Error::Ninguno) {
             recuperacion.Descartar();
+            historia.MarcarGuardada();
             // The view shows the file as written, without reading it back.
             MostrarBytes(registros);
             return true;

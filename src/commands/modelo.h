@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commands/historia.h"
 #include "edit/edicion.h"
 #include "game/juego.h"
 #include "kb/escritortvo.h"
@@ -67,9 +68,19 @@ public:
     // "Salir" and every request to close the main window: asks before a changed document is dropped.
     void Salir();
 
+    // The mends and the history, out of play only: each does nothing in a game or a learning step.
+    bool FueraDeJuego() const { return juego.FaseActual() == Fase::FueraDeJuego; }
+    const Historia &LaHistoria() const { return historia; }
+    void CambiarSiNo(int linea);
+    void QuitarObjeto(int linea);
+    void Deshacer();
+    void Rehacer();
+
 signals:
     void NombreCambiado();
     void VistaCambiada();
+    // The knowledge base changed: a step, a stored text, a mend, an undo, an open or a new document.
+    void BaseCambiada();
 
 private:
     enum class TrasError { Reintentar, Omitir, Terminar };
@@ -95,8 +106,13 @@ private:
     Plataforma::Respuesta PreguntarGuardarActual();
     std::optional<QString> ElegirArchivoTvo(Plataforma::Dialogo dialogo, const QString &titulo);
     void TerminarPrograma();
-    // After every change to the base: the document changed, and the recovery copy keeps it.
+    // After every change to the base: the history notes it, the document changed, and the recovery copy keeps it.
+    void AnotarCambio(Historia::Cambio cambio);
     void GuardarCopia();
+    // The base as a step of the history left it.
+    void MostrarBaseDeHistoria();
+    // A base just opened, created or restored starts the history; it is saved unless the document is changed.
+    void EmpezarHistoria();
     // Asks about each copy left behind, newest first; true when one was restored.
     bool OfrecerCopias();
     void Restaurar(Recuperacion::Copia &&copia);
@@ -107,6 +123,7 @@ private:
     Documento doc;
     Juego juego;
     Edicion edicion;
+    Historia historia;
     // The records of the last save, so that the next one encodes only the lines changed since.
     CodificadorTvo codificador;
     QString titulo = QStringLiteral("El Tarvo");

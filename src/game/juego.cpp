@@ -20,6 +20,7 @@ void Juego::Jugar()
     if (!ControlesDe(fase).jugar)
         return;
     IrALinea(1);
+    camino = {1};
     PonerTexto(Caja::Objeto2, QString());
     // Line 1's links are not looked at, so a guess at line 1 starts on light yellow too.
     ColoresDeJuego();
@@ -52,6 +53,7 @@ void Juego::ResponderEnJuego(bool respuestaSi)
             return;
         }
         IrALinea(siguiente);
+        camino.append(siguiente);
         MostrarTextoLinea();
     } else if (respuestaSi) {
         PonerFase(Fase::FueraDeJuego);
@@ -175,6 +177,14 @@ void Juego::BaseLeida()
     IrALinea(lineaActual);
     // The colours of a game in play, not those of a new document.
     ColoresDeJuego();
+    PonerCuentaObjetos(TextoObjetosContenidos(base.NumLineas));
+}
+
+void Juego::BaseMendada()
+{
+    PonerTexto(Caja::TipoObjeto, base.TipoObjeto);
+    PonerTexto(Caja::Carac, base.Caracteristicas);
+    IrALinea(base.Existe(lineaActual) ? lineaActual : 1);
     PonerCuentaObjetos(TextoObjetosContenidos(base.NumLineas));
 }
 

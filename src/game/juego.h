@@ -4,6 +4,7 @@
 #include "kb/baseconocimiento.h"
 #include "plataforma/plataforma.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -58,6 +59,8 @@ public:
     Fase FaseActual() const { return fase; }
     bool ModoAprender() const { return fase == Fase::Aprendiendo; }
     qint16 LineaActual() const { return lineaActual; }
+    // The lines of the game in play from line 1 to LineaActual, in the order the answers led to them.
+    const QList<int> &Camino() const { return camino; }
     // The text of any of the five boxes; the background of Objeto1, Objeto2 or Pregunta (the header boxes have none).
     const QString &Texto(Caja caja) const { return textos[Indice(caja)]; }
     Fondo FondoDe(Caja caja) const { return fondos[Indice(caja)]; }
@@ -75,6 +78,8 @@ public:
     void DocumentoNuevo();
     void DejarFueraDeJuego() { PonerFase(Fase::FueraDeJuego); }
     void BaseLeida();
+    // A base changed in place out of play (a mend, an undo): its header strings, its count and a line still in use.
+    void BaseMendada();
 
     // For the text rules and the browser. LineaActual becomes n, shown in the line row and the question box.
     void IrALinea(qint16 n);
@@ -115,6 +120,7 @@ private:
     Plataforma &plataforma;
     Fase fase = Fase::FueraDeJuego;
     qint16 lineaActual = 1;
+    QList<int> camino;
     // One entry for each box, in the order of Caja.
     std::array<QString, 5> textos;
     std::array<Fondo, 5> fondos{Fondo::Otro, Fondo::Pregunta, Fondo::Pregunta, Fondo::Otro, Fondo::Otro};

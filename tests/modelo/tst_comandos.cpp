@@ -246,6 +246,45 @@ private slots:
         Pasos("f:no-existe.tvo;r:anular;abrir");
         QCOMPARE(std::tuple(guion->terminado, modelo->Terminando(), modelo->Vista()), std::tuple(true, true, vista));
     }
+
+    // Learning steps, stored texts and mends undo and redo in order, out of play only; each state saves the bytes
+    // it saved before, and the document is unchanged exactly at the state its file holds.
+    void theHistoryUndoesEveryChangeInOrder()
+    {
+        Abrir(BaseDeEjemplo());
+        QList<QByteArray> estados{ArchivoDe(Base())};
+        for (const auto &cambio : std::initializer_list<std::function<void()>>{
+                 [&] { Pasos("jugar;si;no;o1=gato;pr=¿Maúlla?;si"); }, [&] { Pasos("reg=2;pr=¿Ronronea?;<pr"); },
+                 [&] { Pasos("tipo=Animal;<tipo"); }, [&] { modelo->CambiarSiNo(1); },
+                 [&] { modelo->QuitarObjeto(4); }}) {
+            cambio();
+            QVERIFY(ArchivoDe(Base()) != estados.constLast());
+            estados << ArchivoDe(Base());
+        }
+        QCOMPARE(Base().NumLineas, 3);
+        Pasos("jugar");
+        modelo->Deshacer();
+        Pasos("parar");
+        QCOMPARE(ArchivoDe(Base()), estados.constLast());
+        for (int paso = estados.size() - 2; paso >= 0; --paso) {
+            modelo->Deshacer();
+            QCOMPARE(ArchivoDe(Base()), estados[paso]);
+            QCOMPARE(modelo->Doc().Modificado, paso != 0);
+        }
+        QCOMPARE(modelo->LaHistoria().PuedeDeshacer(), false);
+        modelo->Rehacer();
+        modelo->Rehacer();
+        Pasos("guardar");
+        QCOMPARE(LeerBytes(Ruta("base.tvo")), estados[2]);
+        modelo->Deshacer();
+        QCOMPARE(Documento(), QStringLiteral("base.tvo - El Tarvo *"));
+        modelo->Rehacer();
+        QCOMPARE(Documento(), QStringLiteral("base.tvo - El Tarvo"));
+        for (int paso = 3; paso < estados.size(); ++paso)
+            modelo->Rehacer();
+        QCOMPARE(std::tuple(ArchivoDe(Base()), ElJuego().CuentaObjetos(), modelo->LaHistoria().PuedeRehacer()),
+                 std::tuple(estados.constLast(), TextoObjetosContenidos(3), false));
+    }
 };
 
 QTEST_MAIN(TestComandos)
