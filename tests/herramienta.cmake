@@ -1,17 +1,41 @@
-# "eltarvo-tvo ORDEN CASO.tvo [TEXTO]" must print exactly the file CASO.ORDEN[-TEXTO].txt, and exit with 1 from
-# "check" (every file checked here is broken) and with 0 from the others.
+# "eltarvo-tvo ORDEN CASO.tvo [TEXTO]" must print exactly the file CASO.ORDEN[-TEXTO].txt on stdout and stderr, and
+# exit with 1 from "check" (every file checked here is broken) and with 0 from the others.
+# "swap" and "remove" run on a copy of CASO.tvo, which must then hold the bytes of CASO.ORDEN-TEXTO.tvo (exit 0) or,
+# without that file, stay as it was down to its time (exit 1: a refusal writes nothing).
 get_filename_component(carpeta ${ESPERADO} DIRECTORY)
 get_filename_component(nombre ${ESPERADO} NAME)
 string(REGEX MATCH "^(.*)\\.([a-z]+)-?([^.]*)\\.txt$" partes ${nombre})
 set(orden ${CMAKE_MATCH_2})
-execute_process(COMMAND ${PROGRAMA} ${orden} ${CMAKE_MATCH_1}.tvo ${CMAKE_MATCH_3} WORKING_DIRECTORY ${carpeta}
-                OUTPUT_VARIABLE salida RESULT_VARIABLE codigo)
-file(READ ${ESPERADO} esperada)
-if(orden STREQUAL "check")
+set(texto ${CMAKE_MATCH_3})
+set(archivo ${CMAKE_MATCH_1}.tvo)
+set(original ${carpeta}/${archivo})
+string(REGEX REPLACE "txt$" "tvo" resultado ${ESPERADO})
+set(codigoEsperado 0)
+if(orden MATCHES "^(swap|remove)$")
+    # One folder a case, so that cases may run at once; the copy keeps the original's time.
+    set(copia ${CMAKE_CURRENT_BINARY_DIR}/herramienta-${nombre})
+    file(REMOVE_RECURSE ${copia})
+    file(COPY ${original} DESTINATION ${copia})
+    set(archivo ${copia}/${archivo})
+    if(NOT EXISTS ${resultado})
+        set(resultado ${original})
+        set(codigoEsperado 1)
+    endif()
+elseif(orden STREQUAL "check")
     set(codigoEsperado 1)
-else()
-    set(codigoEsperado 0)
 endif()
+execute_process(COMMAND ${PROGRAMA} ${orden} ${archivo} ${texto} WORKING_DIRECTORY ${carpeta}
+                OUTPUT_VARIABLE salida ERROR_VARIABLE errores RESULT_VARIABLE codigo)
+string(APPEND salida "${errores}")
+file(READ ${ESPERADO} esperada)
 if(NOT codigo EQUAL codigoEsperado OR NOT salida STREQUAL esperada)
     message(FATAL_ERROR "exit ${codigo}, output:\n${salida}\nexpected:\n${esperada}")
+endif()
+if(copia)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${archivo} ${resultado} RESULT_VARIABLE distintos)
+    file(TIMESTAMP ${original} antes)
+    file(TIMESTAMP ${archivo} despues)
+    if(distintos OR (codigoEsperado EQUAL 1 AND NOT antes STREQUAL despues))
+        message(FATAL_ERROR "${archivo} is not ${resultado}, or was written on a refusal")
+    endif()
 endif()

@@ -1,7 +1,8 @@
-// eltarvo-tvo: checks, shows, pictures, lists and searches knowledge-base files with the game's own reader, and
-// moves them to and from JSON with its writer.
+// eltarvo-tvo: checks, shows, pictures, lists and searches knowledge-base files with the game's own reader, moves
+// them to and from JSON with its writer, and mends them in place with its mends.
 #include "arbol.h"
 #include "json.h"
+#include "kb/enmiendas.h"
 #include "kb/escritortvo.h"
 #include "objetos.h"
 #include "revision.h"
@@ -41,6 +42,18 @@ bool EsArchivo(const QString &ruta)
     else
         return true;
     return false;
+}
+
+// Reads the file as the other commands do, saying why when it cannot.
+bool LeerArchivo(const QString &ruta, BaseConocimiento &base)
+{
+    if (!EsArchivo(ruta))
+        return false;
+    if (!LeerBase(ruta, base)) {
+        Errores() << "eltarvo-tvo: " << ruta << ": no se puede leer\n";
+        return false;
+    }
+    return true;
 }
 
 int Revisar(const QStringList &rutas)
@@ -88,6 +101,76 @@ int Importar(const QString &json, const QString &salida, bool reemplazar)
     return Limpio;
 }
 
+// Why line `linea` cannot be removed, or nothing when it can.
+QString PorQueNoSeQuita(const BaseConocimiento &base, int linea)
+{
+    switch (ComprobarQuitar(base, linea)) {
+    case ImpedimentoQuitar::Ninguno:
+        return {};
+    case ImpedimentoQuitar::NoEsObjeto:
+        return QStringLiteral("la línea %1 no es un objeto").arg(linea);
+    case ImpedimentoQuitar::UnicoObjeto:
+        return QStringLiteral("la línea %1 es el único objeto").arg(linea);
+    case ImpedimentoQuitar::SinPregunta:
+        return QStringLiteral("la línea %1 no cuelga de una sola pregunta").arg(linea);
+    case ImpedimentoQuitar::SinOtraRama:
+        return QStringLiteral("la línea %1: la otra rama de su pregunta no lleva a ninguna otra línea").arg(linea);
+    }
+    return {};
+}
+
+// "swap" or "remove" on line `numero`, the file replaced only when the mend applies.
+int Enmendar(const QString &orden, const QString &ruta, const QString &numero)
+{
+    bool esNumero = false;
+    const int linea = numero.toInt(&esNumero);
+    if (!esNumero) {
+        Errores() << "eltarvo-tvo: «" << numero << "» no es un número de línea\n";
+        return ConProblemas;
+    }
+    BaseConocimiento base;
+    if (!LeerArchivo(ruta, base))
+        return Ilegible;
+    const bool intercambiar = orden == QLatin1String("swap");
+    QString impedimento;
+    // The file is written again whole: one that would not come back byte for byte would lose what the reader
+    // dropped from it.
+    BaseConocimiento tal = base;
+    QFile archivo(ruta);
+    if (!archivo.open(QIODevice::ReadOnly) || archivo.readAll() != CodificarArchivoTvo(tal))
+        impedimento =
+            QStringLiteral("el archivo no se lee tal cual (check dice por qué) y reescribirlo perdería datos");
+    else if (!base.Existe(linea))
+        impedimento =
+            QStringLiteral("la línea %1 no existe: el archivo tiene %2 líneas").arg(linea).arg(base.NumLineas);
+    else if (intercambiar && !PuedeIntercambiarse(base, linea))
+        impedimento = QStringLiteral("la línea %1 no es una pregunta").arg(linea);
+    else if (!intercambiar)
+        impedimento = PorQueNoSeQuita(base, linea);
+    if (!impedimento.isEmpty()) {
+        Errores() << "eltarvo-tvo: " << impedimento << '\n';
+        return ConProblemas;
+    }
+    QString hecho;
+    if (intercambiar) {
+        IntercambiarSiNo(base, linea);
+        hecho = QStringLiteral("Línea %1: Sí y No intercambiados").arg(linea);
+    } else {
+        hecho = QStringLiteral("Quitado «%1» (línea %2) y la pregunta de la línea %3")
+                    .arg(EnUnaLinea(base.Texto(linea)))
+                    .arg(linea)
+                    .arg(PreguntaEncima(base, linea));
+        QuitarObjeto(base, linea);
+        hecho += QStringLiteral("; el archivo tiene ahora %1 líneas").arg(base.NumLineas);
+    }
+    if (const int error = EscribirArchivoTvo(base, ruta)) {
+        Errores() << "eltarvo-tvo: " << ruta << ": no se puede escribir (error " << error << ")\n";
+        return Ilegible;
+    }
+    Salir() << hecho << '\n';
+    return Limpio;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -97,7 +180,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(ELTARVO_VERSION));
     QCommandLineParser opciones;
     opciones.setApplicationDescription(QStringLiteral(
-        "Revisa, muestra, dibuja y busca en archivos tvo de El Tarvo, y los pasa a JSON y de JSON.\n\n"
+        "Revisa, muestra, dibuja y busca en archivos tvo de El Tarvo, los pasa a JSON y de JSON, y los enmienda.\n\n"
         "  check ARCHIVO...  los problemas de cada archivo, con su línea (0 limpio, 1 problemas, 2 ilegible)\n"
         "  show ARCHIVO      el árbol como texto, desde la línea 1\n"
         "  dot ARCHIVO       el árbol para Graphviz: eltarvo-tvo dot a.tvo | dot -Tsvg > a.svg\n"
@@ -107,13 +190,17 @@ int main(int argc, char *argv[])
         "                    preguntas y respuestas que llevan a cada uno (1 si no hay ninguno)\n"
         "  json ARCHIVO      el archivo entero como JSON\n"
         "  import A.json B.tvo  un archivo tvo desde ese JSON, con las líneas numeradas de nuevo\n"
-        "                    (1 si el juego no podría guardarlo; B.tvo no se reemplaza sin --force)"));
+        "                    (1 si el juego no podría guardarlo; B.tvo no se reemplaza sin --force)\n"
+        "  swap ARCHIVO LINEA  intercambia los enlaces Sí y No de la pregunta de esa línea\n"
+        "  remove ARCHIVO LINEA  quita el objeto de esa línea y la pregunta de encima, cuya otra rama ocupa su\n"
+        "                    lugar, y numera de nuevo las líneas\n"
+        "                    (swap y remove reescriben ARCHIVO; 1 si no se puede, y entonces no lo tocan)"));
     opciones.addHelpOption();
     opciones.addVersionOption();
     const QCommandLineOption reemplazar(QStringLiteral("force"), QStringLiteral("import reemplaza el archivo tvo"));
     opciones.addOption(reemplazar);
     opciones.addPositionalArgument(QStringLiteral("orden"),
-                                   QStringLiteral("check, show, dot, stats, list, find, json o import"));
+                                   QStringLiteral("check, show, dot, stats, list, find, json, import, swap o remove"));
     opciones.addPositionalArgument(QStringLiteral("archivos"), QStringLiteral("uno o más archivos tvo"),
                                    QStringLiteral("ARCHIVO..."));
     opciones.process(aplicacion);
@@ -125,10 +212,12 @@ int main(int argc, char *argv[])
         return Revisar(rutas);
     if (orden == QLatin1String("import") && rutas.size() == 2)
         return Importar(rutas[0], rutas[1], opciones.isSet(reemplazar));
+    if ((orden == QLatin1String("swap") || orden == QLatin1String("remove")) && rutas.size() == 2)
+        return Enmendar(orden, rutas[0], rutas[1]);
     const QStringList deUnArchivo = {"show", "dot", "stats", "list", "json"};
     if ((deUnArchivo.contains(orden) && rutas.size() == 1) || (orden == QLatin1String("find") && rutas.size() == 2)) {
         BaseConocimiento base;
-        if (!EsArchivo(rutas[0]) || !LeerBase(rutas[0], base))
+        if (!LeerArchivo(rutas[0], base))
             return Ilegible;
         if (orden == QLatin1String("find")) {
             const QString encontrados = BuscarObjetos(base, rutas[1]);

@@ -4,20 +4,6 @@
 
 namespace {
 
-// The one question that links to `linea`, or 0 when none or more than one link does.
-int PreguntaEncima(const BaseConocimiento &base, int linea)
-{
-    int pregunta = 0;
-    int enlaces = 0;
-    for (int n = 1; n <= base.NumLineas; ++n)
-        for (bool si : {true, false})
-            if (base.Enlace(n, si) == linea) {
-                pregunta = n;
-                ++enlaces;
-            }
-    return enlaces == 1 ? pregunta : 0;
-}
-
 int OtraRama(const BaseConocimiento &base, int pregunta, int linea)
 {
     return base.Enlace(pregunta, true) == linea ? base.Enlace(pregunta, false) : base.Enlace(pregunta, true);
@@ -57,6 +43,19 @@ void BorrarDos(BaseConocimiento &base, int a, int b)
 }
 
 } // namespace
+
+int PreguntaEncima(const BaseConocimiento &base, int linea)
+{
+    int pregunta = 0;
+    int enlaces = 0;
+    for (int n = 1; n <= base.NumLineas; ++n)
+        for (bool si : {true, false})
+            if (base.Enlace(n, si) == linea) {
+                pregunta = n;
+                ++enlaces;
+            }
+    return enlaces == 1 ? pregunta : 0;
+}
 
 bool PuedeIntercambiarse(const BaseConocimiento &base, int linea)
 {

@@ -18,6 +18,8 @@ enum class ImpedimentoQuitar {
 };
 
 ImpedimentoQuitar ComprobarQuitar(const BaseConocimiento &base, int linea);
+// The one question that links to `linea`, or 0 when none or more than one link does.
+int PreguntaEncima(const BaseConocimiento &base, int linea);
 
 // Removes object `linea` and the question above it, whose place its other branch takes. The lines that stay keep
 // their order and are renumbered 1..NumLineas without gaps, every link following them; line 1 stays the root.
