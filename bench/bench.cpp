@@ -1,5 +1,6 @@
 // Measures the program's real work against the floor that the machine and the toolkit set, in the same run:
 // each figure is the median of several repetitions, ours and the floor interleaved, on files generated here.
+#include "arbol/modeloarbol.h"
 #include "kb/escritortvo.h"
 #include "kb/lectortvo.h"
 #include "recuperacion/recuperacion.h"
@@ -18,6 +19,7 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeView>
 
 #include <algorithm>
 #include <cstdio>
@@ -232,6 +234,20 @@ protected:
     }
 };
 
+// Notes the first paint of the widget it watches.
+class PrimeraPintura : public QObject
+{
+public:
+    bool pintada = false;
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override
+    {
+        pintada = pintada || evento->type() == QEvent::Paint;
+        return QObject::eventFilter(objeto, evento);
+    }
+};
+
 // The child processes of the start-up and memory figures: "ventana" starts the program's window with the real
 // platform, "vacia" a bare window of the same size, and both end before a frame is drawn; "ventana-pintada" and
 // "etiqueta-pintada" (a window that shows one caption in the program's font) end after their first frame.
@@ -412,6 +428,32 @@ int main(int argc, char *argv[])
             nuestra.Pulsar("cmdParar");
         }
         Informar("step", Mediana(pasos), 0, 1000, "us");
+    }
+
+    {
+        // The tree window's first screen over the maximal base: the model built, its first two levels expanded and
+        // the view drawn once.
+        const BaseConocimiento base = BaseMaxima();
+        QTreeView vista;
+        vista.resize(420, 480);
+        vista.show();
+        Procesar();
+        PrimeraPintura pintura;
+        vista.viewport()->installEventFilter(&pintura);
+        std::vector<double> arboles;
+        for (int i = 0; i < Repeticiones; ++i) {
+            std::unique_ptr<ModeloArbol> modelo;
+            pintura.pintada = false;
+            arboles.push_back(Milisegundos([&] {
+                modelo = std::make_unique<ModeloArbol>(base);
+                vista.setModel(modelo.get());
+                vista.expandToDepth(1);
+                while (!pintura.pintada)
+                    Procesar();
+            }));
+            vista.setModel(nullptr);
+        }
+        Informar("tree", Mediana(arboles), 0, 50, "ms");
     }
 
     {

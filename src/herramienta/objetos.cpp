@@ -2,6 +2,7 @@
 
 #include "arbol.h"
 #include "kb/recorrido.h"
+#include "texto/plegado.h"
 
 #include <QCollator>
 #include <QStringList>
@@ -34,16 +35,6 @@ std::vector<Objeto> Objetos(const BaseConocimiento &base)
 QString ConLinea(const BaseConocimiento &base, int linea)
 {
     return QStringLiteral("%1 (línea %2)\n").arg(EnUnaLinea(base.Texto(linea))).arg(linea);
-}
-
-// A text as a search compares it: without the accents and tildes that decompose from its letters, case folded.
-QString Plegado(const QString &texto)
-{
-    QString plegado;
-    for (const QChar c : texto.normalized(QString::NormalizationForm_D))
-        if (c.category() != QChar::Mark_NonSpacing)
-            plegado += c.toCaseFolded();
-    return plegado;
 }
 
 } // namespace

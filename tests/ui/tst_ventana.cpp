@@ -1,5 +1,6 @@
 #include "apoyo/pruebadeventana.h"
 #include "texto/cp1252.h"
+#include "ui/arbol/frmarbol.h"
 #include "ui/ayuda/ventanadocumento.h"
 #include "ui/controles/apariencia.h"
 #include "ui/controles/cajatexto.h"
@@ -19,6 +20,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
+#include <QTreeView>
 #include <QWindow>
 
 using Respuesta = Plataforma::Respuesta;
@@ -142,7 +144,7 @@ private slots:
         for (QWidget *control : ventana->findChildren<QWidget *>())
             if (!control->objectName().isEmpty() && !control->objectName().startsWith(QLatin1String("qt_")))
                 controles << control;
-        QCOMPARE(controles.size(), 34);
+        QCOMPARE(controles.size(), 35);
         for (QWidget *control : controles) {
             const QString nombre = control->objectName();
             QVERIFY2(control->parentWidget()->rect().contains(control->geometry()), qPrintable(nombre));
@@ -403,6 +405,37 @@ private slots:
         QPointer<frmAyuda> ayuda = Abiertas<frmAyuda>().constFirst();
         ventana.reset();
         QCOMPARE(std::tuple(ayuda.isNull(), Abiertas<frmVocab>().size()), std::tuple(true, qsizetype(0)));
+    }
+
+    // One tree window at a time; Enter in the search field selects the next match with its branch open, and the
+    // row shows its line in the main window; the mends and their keys work out of play only.
+    void theTreeWindowFindsJumpsAndMends()
+    {
+        Abrir(BaseCompleta(7), QStringLiteral("siete.tvo"));
+        Pulsar("cmdArbol");
+        Pulsar("cmdArbol");
+        QCOMPARE(Abiertas<frmArbol>().size(), 1);
+        frmArbol *arbol = Abiertas<frmArbol>().constFirst();
+        QVERIFY(QTest::qWaitForWindowActive(arbol));
+        QCOMPARE(arbol->windowTitle(), QStringLiteral("Árbol - siete.tvo"));
+        QTest::keyClicks(arbol->txtBuscar, QStringLiteral("LINEA 6"));
+        QTest::keyClick(arbol->txtBuscar, Qt::Key_Return);
+        QCOMPARE(std::tuple(arbol->lblCoincidencias->text(), Control<QLineEdit>("txtRegistro")->text(),
+                            arbol->arbol->isExpanded(arbol->arbol->currentIndex().parent())),
+                 std::tuple(QStringLiteral("1 coincidencia"), QStringLiteral("6"), true));
+        arbol->cmdQuitarObjeto->click();
+        QCOMPARE(Base().NumLineas, 5);
+        // The search field keeps its own undo keys; the tree hands them on to the window.
+        arbol->arbol->setFocus();
+        QTest::keyClick(arbol->arbol, Qt::Key_Z, Qt::ControlModifier);
+        QTRY_COMPARE(Base().NumLineas, 7);
+        QTest::keyClick(arbol->arbol, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QTRY_COMPARE(Base().NumLineas, 5);
+        Pulsar("cmdJugar");
+        QCOMPARE(std::tuple(arbol->cmdDeshacer->isEnabled(), arbol->cmdCambiarSiNo->isEnabled()),
+                 std::tuple(false, false));
+        ventana.reset();
+        QVERIFY(Abiertas<frmArbol>().isEmpty());
     }
 };
 

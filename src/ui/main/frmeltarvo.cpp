@@ -1,5 +1,6 @@
 #include "frmeltarvo.h"
 
+#include "ui/arbol/frmarbol.h"
 #include "ui/ayuda/ventanadocumento.h"
 #include "ui/controles/apariencia.h"
 #include "ui/controles/botongrafico.h"
@@ -131,10 +132,11 @@ struct frmElTarvo::Dibujos {
 namespace {
 
 // Creates the window on first use; a window already open is only brought to the front, as it stands.
-template <typename Ventana> void MostrarVentana(QPointer<Ventana> &ventana)
+template <typename Ventana, typename... Argumentos>
+void MostrarVentana(QPointer<Ventana> &ventana, Argumentos &...argumentos)
 {
     if (!ventana)
-        ventana = new Ventana;
+        ventana = new Ventana(argumentos...);
     ventana->show();
     ventana->raise();
     ventana->activateWindow();
@@ -175,6 +177,7 @@ frmElTarvo::~frmElTarvo()
 {
     delete ventanaAyuda;
     delete ventanaVocab;
+    delete ventanaArbol;
 }
 
 void frmElTarvo::CrearColumnaIzquierda()
@@ -236,6 +239,7 @@ void frmElTarvo::CrearColumnaDerecha(const Dibujos &dibujos)
                                    dibujos.disquete, 16);
     cmdGuardarComo = CrearBotonGrafico(fraGuardar, "cmdGuardarComo", {120, 960, 1335, 615},
                                        QStringLiteral("Guardar como..."), dibujos.disquete, 16);
+    cmdArbol = CrearBoton(this, "cmdArbol", {8040, 3495, 1575, 330}, QStringLiteral("Ár&bol"));
 }
 
 void frmElTarvo::OrdenarTabulacion()
@@ -244,7 +248,7 @@ void frmElTarvo::OrdenarTabulacion()
                                     txtRegistro,     txtValorSi,    txtValorNo,     cmdSi,          cmdNo,
                                     cmdJugar,        cmdParar,      cmdAyuda,       cmdSalir,       txtCarac,
                                     cmdCrearArchTvo, cmdTvoDeDisco, cmdGuardar,     cmdGuardarComo, cmdVocab,
-                                    cmdArrIzq,       cmdArrFirst,   cmdArrDer,      cmdArrLast};
+                                    cmdArbol,        cmdArrIzq,     cmdArrFirst,    cmdArrDer,      cmdArrLast};
     for (qsizetype i = 1; i < orden.size(); ++i)
         setTabOrder(orden[i - 1], orden[i]);
 }
@@ -253,12 +257,20 @@ void frmElTarvo::OrdenarTabulacion()
 // boxes get the names of what they hold, and "L" labels the line box.
 void frmElTarvo::NombrarParaLectoresDePantalla()
 {
-    const std::pair<QWidget *, const char *> nombres[] = {
-        {txtObjeto1, "Objeto 1"},          {txtObjeto2, "Objeto 2"},      {txtPreguntaUsr, "Pregunta / Edición"},
-        {txtTipoObjeto, "Tipo de objeto"}, {txtCarac, "Características"}, {RichTextBox1, "Archivo tvo"},
-        {txtRegistro, "Número de línea"},  {txtValorSi, "Enlace Sí"},     {txtValorNo, "Enlace No"},
-        {cmdArrFirst, "Primera línea"},    {cmdArrIzq, "Línea anterior"}, {cmdArrDer, "Línea siguiente"},
-        {cmdArrLast, "Última línea"}};
+    const std::pair<QWidget *, const char *> nombres[] = {{txtObjeto1, "Objeto 1"},
+                                                          {txtObjeto2, "Objeto 2"},
+                                                          {txtPreguntaUsr, "Pregunta / Edición"},
+                                                          {txtTipoObjeto, "Tipo de objeto"},
+                                                          {txtCarac, "Características"},
+                                                          {RichTextBox1, "Archivo tvo"},
+                                                          {txtRegistro, "Número de línea"},
+                                                          {txtValorSi, "Enlace Sí"},
+                                                          {txtValorNo, "Enlace No"},
+                                                          {cmdArrFirst, "Primera línea"},
+                                                          {cmdArrIzq, "Línea anterior"},
+                                                          {cmdArrDer, "Línea siguiente"},
+                                                          {cmdArrLast, "Última línea"},
+                                                          {cmdArbol, "Árbol"}};
     for (const auto &[control, nombre] : nombres)
         control->setAccessibleName(QString::fromUtf8(nombre));
     lblL->setBuddy(txtRegistro);
@@ -278,6 +290,7 @@ void frmElTarvo::ConectarEventos()
         {cmdCrearArchTvo, &frmElTarvo::cmdCrearArchTvo_Click},
         {cmdAyuda, &frmElTarvo::cmdAyuda_Click},
         {cmdVocab, &frmElTarvo::cmdVocab_Click},
+        {cmdArbol, &frmElTarvo::cmdArbol_Click},
         {cmdArrFirst, &frmElTarvo::cmdArrFirst_Click},
         {cmdArrIzq, &frmElTarvo::cmdArrIzq_Click},
         {cmdArrDer, &frmElTarvo::cmdArrDer_Click},
@@ -404,6 +417,11 @@ void frmElTarvo::cmdAyuda_Click()
 void frmElTarvo::cmdVocab_Click()
 {
     MostrarVentana(ventanaVocab);
+}
+
+void frmElTarvo::cmdArbol_Click()
+{
+    MostrarVentana(ventanaArbol, modelo);
 }
 
 void frmElTarvo::MostrarTexto(Caja caja)

@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class VisorArchivo;
+class frmArbol;
 class frmAyuda;
 class frmVocab;
 
@@ -48,6 +49,7 @@ private:
     void cmdArrLast_Click() { modelo.Cajas().IrAUltima(); }
     void cmdAyuda_Click();
     void cmdVocab_Click();
+    void cmdArbol_Click();
     // The five text boxes: a typed character, and the box left for another control.
     void Caja_KeyPress(Caja caja, int &KeyAscii) { modelo.Cajas().Tecla(caja, KeyAscii); }
     void Caja_LostFocus(Caja caja);
@@ -111,6 +113,7 @@ private:
     BotonGrafico *cmdParar;
     BotonGrafico *cmdAyuda;
     BotonGrafico *cmdVocab;
+    QPushButton *cmdArbol;
     BotonGrafico *cmdSalir;
     QLabel *lblNomArchTvo;
     QLabel *Label1;
@@ -128,4 +131,5 @@ private:
     // Each exists at most once, from its first opening until it is closed.
     QPointer<frmAyuda> ventanaAyuda;
     QPointer<frmVocab> ventanaVocab;
+    QPointer<frmArbol> ventanaArbol;
 };

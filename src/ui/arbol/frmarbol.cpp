@@ -1,0 +1,196 @@
+#include "frmarbol.h"
+
+#include "kb/enmiendas.h"
+#include "kb/rutas.h"
+
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QStyledItemDelegate>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+// The rows of a game in play: the path in bold, the current line also on light yellow, as the question box.
+class MarcaDeCamino : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *opcion, const QModelIndex &indice) const override
+    {
+        QStyledItemDelegate::initStyleOption(opcion, indice);
+        const int marca = indice.siblingAtColumn(0).data(ModeloArbol::MarcaRol).toInt();
+        opcion->font.setBold(marca != ModeloArbol::SinMarca);
+        if (marca == ModeloArbol::Actual) {
+            opcion->backgroundBrush = QColor(0xFF, 0xFF, 0xC0);
+            opcion->palette.setColor(QPalette::Text, Qt::black);
+        }
+    }
+};
+
+// Where a row stands in the tree read top to bottom: the rows from the top level down to it.
+QList<int> Posicion(QModelIndex fila)
+{
+    QList<int> filas;
+    for (; fila.isValid(); fila = fila.parent())
+        filas.prepend(fila.row());
+    return filas;
+}
+
+QPushButton *CrearBoton(QWidget *padre, const char *nombre, const QString &titulo, const QKeySequence &atajo = {})
+{
+    auto *boton = new QPushButton(titulo, padre);
+    boton->setObjectName(QLatin1String(nombre));
+    boton->setShortcut(atajo);
+    return boton;
+}
+
+} // namespace
+
+frmArbol::frmArbol(ModeloElTarvo &modelo) : modelo(modelo), modeloArbol(modelo.Base())
+{
+    setObjectName(QStringLiteral("frmArbol"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // Only the main window keeps the program running.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    resize(420, 480);
+
+    txtBuscar = new QLineEdit(this);
+    txtBuscar->setObjectName(QStringLiteral("txtBuscar"));
+    txtBuscar->setAccessibleName(QStringLiteral("Buscar"));
+    txtBuscar->setPlaceholderText(QStringLiteral("Buscar"));
+    arbol = new QTreeView(this);
+    arbol->setObjectName(QStringLiteral("arbol"));
+    arbol->setAccessibleName(QStringLiteral("Árbol de la base"));
+    arbol->setItemDelegate(new MarcaDeCamino(arbol));
+    arbol->setUniformRowHeights(true);
+    arbol->setModel(&modeloArbol);
+    arbol->header()->setStretchLastSection(false);
+    arbol->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    arbol->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    lblCoincidencias = new QLabel(this);
+    lblCoincidencias->setObjectName(QStringLiteral("lblCoincidencias"));
+    cmdCambiarSiNo = CrearBoton(this, "cmdCambiarSiNo", QStringLiteral("Cambiar Sí/No"));
+    cmdQuitarObjeto = CrearBoton(this, "cmdQuitarObjeto", QStringLiteral("Quitar objeto"));
+    cmdDeshacer = CrearBoton(this, "cmdDeshacer", QStringLiteral("Deshacer"), QKeySequence(QStringLiteral("Ctrl+Z")));
+    cmdRehacer =
+        CrearBoton(this, "cmdRehacer", QStringLiteral("Rehacer"), QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+
+    auto *botones = new QHBoxLayout;
+    for (QPushButton *boton : {cmdCambiarSiNo, cmdQuitarObjeto, cmdDeshacer, cmdRehacer})
+        botones->addWidget(boton);
+    auto *columna = new QVBoxLayout(this);
+    columna->addWidget(txtBuscar);
+    columna->addWidget(arbol);
+    columna->addWidget(lblCoincidencias);
+    columna->addLayout(botones);
+
+    connect(txtBuscar, &QLineEdit::returnPressed, this, &frmArbol::BuscarSiguiente);
+    connect(arbol->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        IrALineaElegida();
+        MostrarBotones();
+    });
+    connect(cmdCambiarSiNo, &QPushButton::clicked, this, [this] { this->modelo.CambiarSiNo(LineaElegida()); });
+    connect(cmdQuitarObjeto, &QPushButton::clicked, this, [this] { this->modelo.QuitarObjeto(LineaElegida()); });
+    connect(cmdDeshacer, &QPushButton::clicked, this, [this] { this->modelo.Deshacer(); });
+    connect(cmdRehacer, &QPushButton::clicked, this, [this] { this->modelo.Rehacer(); });
+    connect(&modelo, &ModeloElTarvo::BaseCambiada, this, &frmArbol::Reconstruir);
+    connect(&modelo, &ModeloElTarvo::NombreCambiado, this, &frmArbol::MostrarTitulo);
+    connect(&modelo.LaHistoria(), &Historia::Cambiada, this, &frmArbol::MostrarBotones);
+    const Juego &juego = modelo.ElJuego();
+    for (auto senal : {&Juego::FaseCambiada, &Juego::FilaCambiada})
+        connect(&juego, senal, this, [this] {
+            MostrarCamino();
+            MostrarBotones();
+        });
+
+    MostrarTitulo();
+    Reconstruir();
+    arbol->expandToDepth(0);
+}
+
+int frmArbol::LineaElegida() const
+{
+    return arbol->currentIndex().siblingAtColumn(0).data(ModeloArbol::LineaRol).toInt();
+}
+
+void frmArbol::MostrarTitulo()
+{
+    // The name of the file on view, as the main window's caption gives it (NomArch names only a new document's).
+    setWindowTitle(QStringLiteral("Árbol - ") + NombreArchivoParaTitulo(modelo.Doc().RutaArch));
+}
+
+void frmArbol::Reconstruir()
+{
+    std::set<int> abiertas;
+    for (int linea = 1; linea <= BaseConocimiento::MaxLineas; ++linea)
+        if (const QModelIndex fila = modeloArbol.IndiceDeLinea(linea); fila.isValid() && arbol->isExpanded(fila))
+            abiertas.insert(linea);
+    const int elegida = LineaElegida();
+    {
+        QScopedValueRollback<bool> sinSaltos(reconstruyendo, true);
+        modeloArbol.Reconstruir();
+        for (int linea : abiertas)
+            arbol->expand(modeloArbol.IndiceDeLinea(linea));
+        arbol->setCurrentIndex(modeloArbol.IndiceDeLinea(elegida));
+    }
+    MostrarCamino();
+    MostrarBotones();
+}
+
+void frmArbol::MostrarCamino()
+{
+    const bool enJuego = !modelo.FueraDeJuego();
+    modeloArbol.PonerCamino(enJuego ? modelo.ElJuego().Camino() : QList<int>());
+    if (enJuego)
+        arbol->scrollTo(modeloArbol.IndiceDeLinea(modelo.ElJuego().LineaActual()));
+}
+
+void frmArbol::MostrarBotones()
+{
+    const bool fuera = modelo.FueraDeJuego();
+    const int clase = arbol->currentIndex().siblingAtColumn(0).data(ModeloArbol::ClaseRol).toInt();
+    const bool elegida = arbol->currentIndex().isValid();
+    cmdCambiarSiNo->setEnabled(fuera && elegida && clase == ModeloArbol::Pregunta);
+    cmdQuitarObjeto->setEnabled(fuera && elegida && clase == ModeloArbol::Objeto &&
+                                ComprobarQuitar(modelo.Base(), LineaElegida()) == ImpedimentoQuitar::Ninguno);
+    cmdDeshacer->setEnabled(fuera && modelo.LaHistoria().PuedeDeshacer());
+    cmdRehacer->setEnabled(fuera && modelo.LaHistoria().PuedeRehacer());
+}
+
+void frmArbol::IrALineaElegida()
+{
+    const int linea = LineaElegida();
+    if (reconstruyendo || !modelo.FueraDeJuego() || linea == 0)
+        return;
+    modelo.Cajas().RegistroEditado(QString::number(linea));
+    modelo.Cajas().Validar();
+}
+
+void frmArbol::BuscarSiguiente()
+{
+    const QModelIndexList encontradas = modeloArbol.Buscar(txtBuscar->text());
+    lblCoincidencias->setText(encontradas.isEmpty()     ? QStringLiteral("Ninguna coincidencia")
+                              : encontradas.size() == 1 ? QStringLiteral("1 coincidencia")
+                                                        : QStringLiteral("%1 coincidencias").arg(encontradas.size()));
+    if (encontradas.isEmpty())
+        return;
+    // The next match below the selected row, top to bottom as the tree reads, round to the first.
+    const QList<int> actual = Posicion(arbol->currentIndex());
+    const auto despues = std::find_if(encontradas.begin(), encontradas.end(),
+                                      [&](const QModelIndex &fila) { return Posicion(fila) > actual; });
+    const QModelIndex siguiente = despues == encontradas.end() ? encontradas.first() : *despues;
+    for (QModelIndex padre = siguiente.parent(); padre.isValid(); padre = padre.parent())
+        arbol->expand(padre);
+    arbol->setCurrentIndex(siguiente);
+    arbol->scrollTo(siguiente);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "arbol/modeloarbol.h"
+#include "commands/modelo.h"
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeView;
+
+// The whole knowledge base as a tree: find, jump to a line, mend and undo. It shows the model and hands it the
+// user's choices; the tree follows every change of the base at once.
+class frmArbol : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit frmArbol(ModeloElTarvo &modelo);
+
+    QTreeView *arbol;
+    QLineEdit *txtBuscar;
+    QLabel *lblCoincidencias;
+    QPushButton *cmdCambiarSiNo;
+    QPushButton *cmdQuitarObjeto;
+    QPushButton *cmdDeshacer;
+    QPushButton *cmdRehacer;
+
+private:
+    // The line of the selected row; 0 when none is selected.
+    int LineaElegida() const;
+    void MostrarTitulo();
+    // After any change of the base: rows again, with the lines that were expanded and selected as they were.
+    void Reconstruir();
+    void MostrarCamino();
+    void MostrarBotones();
+    // A row chosen out of play shows its line in the main window, as typing its number into the line box does.
+    void IrALineaElegida();
+    void BuscarSiguiente();
+
+    ModeloElTarvo &modelo;
+    ModeloArbol modeloArbol;
+    bool reconstruyendo = false;
+};
