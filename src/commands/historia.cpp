@@ -122,7 +122,10 @@ void Historia::Empezar(bool guardada)
         pila.clear();
     }
     anterior = base;
-    if (!guardada)
+    // An empty stack keeps the clean state it had: it is set here either way.
+    if (guardada)
+        pila.setClean();
+    else
         pila.resetClean();
     emit Cambiada();
 }

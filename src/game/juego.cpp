@@ -19,8 +19,8 @@ void Juego::Jugar()
 {
     if (!ControlesDe(fase).jugar)
         return;
-    IrALinea(1);
     camino = {1};
+    IrALinea(1);
     PonerTexto(Caja::Objeto2, QString());
     // Line 1's links are not looked at, so a guess at line 1 starts on light yellow too.
     ColoresDeJuego();
@@ -52,8 +52,8 @@ void Juego::ResponderEnJuego(bool respuestaSi)
             TerminarPorEnlaceIncorrecto(siguiente);
             return;
         }
-        IrALinea(siguiente);
         camino.append(siguiente);
+        IrALinea(siguiente);
         MostrarTextoLinea();
     } else if (respuestaSi) {
         PonerFase(Fase::FueraDeJuego);

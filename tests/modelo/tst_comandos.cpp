@@ -251,7 +251,9 @@ private slots:
     // it saved before, and the document is unchanged exactly at the state its file holds.
     void theHistoryUndoesEveryChangeInOrder()
     {
-        Abrir(BaseDeEjemplo());
+        // Opened as the first thing after start, as a file named on the command line.
+        EscribirBytes(Ruta("base.tvo"), ArchivoDe(BaseDeEjemplo()));
+        modelo->AbrirArchivo(Ruta("base.tvo"));
         QList<QByteArray> estados{ArchivoDe(Base())};
         for (const auto &cambio : std::initializer_list<std::function<void()>>{
                  [&] { Pasos("jugar;si;no;o1=gato;pr=¿Maúlla?;si"); }, [&] { Pasos("reg=2;pr=¿Ronronea?;<pr"); },

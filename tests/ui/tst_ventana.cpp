@@ -432,8 +432,12 @@ private slots:
         QTest::keyClick(arbol->arbol, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QTRY_COMPARE(Base().NumLineas, 5);
         Pulsar("cmdJugar");
-        QCOMPARE(std::tuple(arbol->cmdDeshacer->isEnabled(), arbol->cmdCambiarSiNo->isEnabled()),
-                 std::tuple(false, false));
+        Pulsar("cmdNo");
+        // The row of the line in play is marked as soon as the answer leads there.
+        const auto *filas = static_cast<const ModeloArbol *>(arbol->arbol->model());
+        QCOMPARE(std::tuple(filas->IndiceDeLinea(ElJuego().LineaActual()).data(ModeloArbol::MarcaRol).toInt(),
+                            arbol->cmdDeshacer->isEnabled(), arbol->cmdCambiarSiNo->isEnabled()),
+                 std::tuple(int(ModeloArbol::Actual), false, false));
         ventana.reset();
         QVERIFY(Abiertas<frmArbol>().isEmpty());
     }

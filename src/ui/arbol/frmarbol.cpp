@@ -136,6 +136,8 @@ void frmArbol::Reconstruir()
         if (const QModelIndex fila = modeloArbol.IndiceDeLinea(linea); fila.isValid() && arbol->isExpanded(fila))
             abiertas.insert(linea);
     const int elegida = LineaElegida();
+    // The matches counted were those of the base as it was.
+    lblCoincidencias->clear();
     {
         QScopedValueRollback<bool> sinSaltos(reconstruyendo, true);
         modeloArbol.Reconstruir();
