@@ -31,6 +31,8 @@ public:
     bool PuedeRehacer() const { return pila.canRedo(); }
     // The state that the file holds: after a save, or as opened.
     void MarcarGuardada() { pila.setClean(); }
+    // The document now names another file, which holds none of these states.
+    void OlvidarGuardada() { pila.resetClean(); }
     bool Guardada() const { return pila.isClean(); }
 
 signals:

@@ -1,5 +1,6 @@
 #include "modelo.h"
 
+#include "kb/enmiendas.h"
 #include "kb/errores.h"
 #include "kb/lectortvo.h"
 #include "kb/rutas.h"
@@ -89,7 +90,10 @@ void ModeloElTarvo::Restaurar(Recuperacion::Copia &&copia)
 
 void ModeloElTarvo::AnotarCambio(Historia::Cambio cambio)
 {
-    historia.Anotar(cambio);
+    // A text stored during a learning step belongs to the step, which is noted when Si or No ends it: one undo
+    // takes back the whole lesson.
+    if (!juego.ModoAprender())
+        historia.Anotar(cambio);
     GuardarCopia();
     emit BaseCambiada();
 }
@@ -111,6 +115,16 @@ void ModeloElTarvo::EmpezarHistoria()
 {
     historia.Empezar(!doc.Modificado);
     emit BaseCambiada();
+}
+
+bool ModeloElTarvo::PuedeCambiarSiNo(int linea) const
+{
+    return FueraDeJuego() && PuedeIntercambiarse(base, linea);
+}
+
+bool ModeloElTarvo::PuedeQuitarObjeto(int linea) const
+{
+    return FueraDeJuego() && ComprobarQuitar(base, linea) == ImpedimentoQuitar::Ninguno;
 }
 
 void ModeloElTarvo::CambiarSiNo(int linea)
@@ -312,6 +326,8 @@ void ModeloElTarvo::GuardarComo()
         return;
     }
     doc.RutaArch = *candidato;
+    // The state saved so far is that of another file.
+    historia.OlvidarGuardada();
     doc.EsArchivoNuevo = false;
     const bool escrito = EscribirArchivo();
     if (terminando)

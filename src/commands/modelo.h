@@ -71,6 +71,8 @@ public:
     // The mends and the history, out of play only: each does nothing in a game or a learning step.
     bool FueraDeJuego() const { return juego.FaseActual() == Fase::FueraDeJuego; }
     const Historia &LaHistoria() const { return historia; }
+    bool PuedeCambiarSiNo(int linea) const;
+    bool PuedeQuitarObjeto(int linea) const;
     void CambiarSiNo(int linea);
     void QuitarObjeto(int linea);
     void Deshacer();

@@ -256,7 +256,7 @@ private slots:
         modelo->AbrirArchivo(Ruta("base.tvo"));
         QList<QByteArray> estados{ArchivoDe(Base())};
         for (const auto &cambio : std::initializer_list<std::function<void()>>{
-                 [&] { Pasos("jugar;si;no;o1=gato;pr=¿Maúlla?;si"); }, [&] { Pasos("reg=2;pr=¿Ronronea?;<pr"); },
+                 [&] { Pasos("jugar;si;no;o1=gato;pr=¿Maúlla?;<pr;si"); }, [&] { Pasos("reg=2;pr=¿Ronronea?;<pr"); },
                  [&] { Pasos("tipo=Animal;<tipo"); }, [&] { modelo->CambiarSiNo(1); },
                  [&] { modelo->QuitarObjeto(4); }}) {
             cambio();
@@ -286,6 +286,11 @@ private slots:
             modelo->Rehacer();
         QCOMPARE(std::tuple(ArchivoDe(Base()), ElJuego().CuentaObjetos(), modelo->LaHistoria().PuedeRehacer()),
                  std::tuple(estados.constLast(), TextoObjetosContenidos(3), false));
+        // A failed Save As names a file that holds none of these states.
+        Pasos("f:falta/otro.tvo;r:omitir;como");
+        for (int paso = 3; paso < estados.size(); ++paso)
+            modelo->Deshacer();
+        QCOMPARE(std::tuple(ArchivoDe(Base()), modelo->Doc().Modificado), std::tuple(estados[2], true));
     }
 };
 

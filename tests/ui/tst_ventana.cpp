@@ -418,11 +418,14 @@ private slots:
         frmArbol *arbol = Abiertas<frmArbol>().constFirst();
         QVERIFY(QTest::qWaitForWindowActive(arbol));
         QCOMPARE(arbol->windowTitle(), QStringLiteral("Árbol - siete.tvo"));
+        // What is left typed in the main window is kept before the tree acts, as a click there would keep it.
+        Teclear("txtPreguntaUsr", QStringLiteral("corregido"));
         QTest::keyClicks(arbol->txtBuscar, QStringLiteral("LINEA 6"));
         QTest::keyClick(arbol->txtBuscar, Qt::Key_Return);
         QCOMPARE(std::tuple(arbol->lblCoincidencias->text(), Control<QLineEdit>("txtRegistro")->text(),
                             arbol->arbol->isExpanded(arbol->arbol->currentIndex().parent())),
                  std::tuple(QStringLiteral("1 coincidencia"), QStringLiteral("6"), true));
+        QCOMPARE(Base().TextoLinea[1], QStringLiteral("corregido"));
         arbol->cmdQuitarObjeto->click();
         QCOMPARE(Base().NumLineas, 5);
         // The search field keeps its own undo keys; the tree hands them on to the window.

@@ -1,6 +1,5 @@
 #include "frmarbol.h"
 
-#include "kb/enmiendas.h"
 #include "kb/rutas.h"
 
 #include <QHeaderView>
@@ -56,7 +55,8 @@ QPushButton *CrearBoton(QWidget *padre, const char *nombre, const QString &titul
 
 } // namespace
 
-frmArbol::frmArbol(ModeloElTarvo &modelo) : modelo(modelo), modeloArbol(modelo.Base())
+frmArbol::frmArbol(ModeloElTarvo &modelo, std::function<bool()> completarEdicion)
+    : modelo(modelo), completarEdicion(std::move(completarEdicion)), modeloArbol(modelo.Base())
 {
     setObjectName(QStringLiteral("frmArbol"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -99,10 +99,16 @@ frmArbol::frmArbol(ModeloElTarvo &modelo) : modelo(modelo), modeloArbol(modelo.B
         IrALineaElegida();
         MostrarBotones();
     });
-    connect(cmdCambiarSiNo, &QPushButton::clicked, this, [this] { this->modelo.CambiarSiNo(LineaElegida()); });
-    connect(cmdQuitarObjeto, &QPushButton::clicked, this, [this] { this->modelo.QuitarObjeto(LineaElegida()); });
-    connect(cmdDeshacer, &QPushButton::clicked, this, [this] { this->modelo.Deshacer(); });
-    connect(cmdRehacer, &QPushButton::clicked, this, [this] { this->modelo.Rehacer(); });
+    const std::pair<QPushButton *, std::function<void()>> acciones[] = {
+        {cmdCambiarSiNo, [this] { this->modelo.CambiarSiNo(LineaElegida()); }},
+        {cmdQuitarObjeto, [this] { this->modelo.QuitarObjeto(LineaElegida()); }},
+        {cmdDeshacer, [this] { this->modelo.Deshacer(); }},
+        {cmdRehacer, [this] { this->modelo.Rehacer(); }}};
+    for (const auto &[boton, accion] : acciones)
+        connect(boton, &QPushButton::clicked, this, [this, accion = accion] {
+            if (this->completarEdicion())
+                accion();
+        });
     connect(&modelo, &ModeloElTarvo::BaseCambiada, this, &frmArbol::Reconstruir);
     connect(&modelo, &ModeloElTarvo::NombreCambiado, this, &frmArbol::MostrarTitulo);
     connect(&modelo.LaHistoria(), &Historia::Cambiada, this, &frmArbol::MostrarBotones);
@@ -162,9 +168,8 @@ void frmArbol::MostrarBotones()
     const bool fuera = modelo.FueraDeJuego();
     const int clase = arbol->currentIndex().siblingAtColumn(0).data(ModeloArbol::ClaseRol).toInt();
     const bool elegida = arbol->currentIndex().isValid();
-    cmdCambiarSiNo->setEnabled(fuera && elegida && clase == ModeloArbol::Pregunta);
-    cmdQuitarObjeto->setEnabled(fuera && elegida && clase == ModeloArbol::Objeto &&
-                                ComprobarQuitar(modelo.Base(), LineaElegida()) == ImpedimentoQuitar::Ninguno);
+    cmdCambiarSiNo->setEnabled(elegida && clase == ModeloArbol::Pregunta && modelo.PuedeCambiarSiNo(LineaElegida()));
+    cmdQuitarObjeto->setEnabled(elegida && clase == ModeloArbol::Objeto && modelo.PuedeQuitarObjeto(LineaElegida()));
     cmdDeshacer->setEnabled(fuera && modelo.LaHistoria().PuedeDeshacer());
     cmdRehacer->setEnabled(fuera && modelo.LaHistoria().PuedeRehacer());
 }
@@ -172,7 +177,7 @@ void frmArbol::MostrarBotones()
 void frmArbol::IrALineaElegida()
 {
     const int linea = LineaElegida();
-    if (reconstruyendo || !modelo.FueraDeJuego() || linea == 0)
+    if (reconstruyendo || !modelo.FueraDeJuego() || linea == 0 || !completarEdicion())
         return;
     modelo.Cajas().RegistroEditado(QString::number(linea));
     modelo.Cajas().Validar();
@@ -180,6 +185,9 @@ void frmArbol::IrALineaElegida()
 
 void frmArbol::BuscarSiguiente()
 {
+    // The search reads the base with the main window's edit in it.
+    if (!completarEdicion())
+        return;
     const QModelIndexList encontradas = modeloArbol.Buscar(txtBuscar->text());
     lblCoincidencias->setText(encontradas.isEmpty()     ? QStringLiteral("Ninguna coincidencia")
                               : encontradas.size() == 1 ? QStringLiteral("1 coincidencia")

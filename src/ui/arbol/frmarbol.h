@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -16,7 +18,9 @@ class frmArbol : public QWidget
 {
     Q_OBJECT
 public:
-    explicit frmArbol(ModeloElTarvo &modelo);
+    // completarEdicion runs the leave step of the main window's box that holds its focus, as a click there would:
+    // false when the box refused its text. Every action of this window first completes the edit.
+    frmArbol(ModeloElTarvo &modelo, std::function<bool()> completarEdicion);
 
     QTreeView *arbol;
     QLineEdit *txtBuscar;
@@ -39,6 +43,7 @@ private:
     void BuscarSiguiente();
 
     ModeloElTarvo &modelo;
+    std::function<bool()> completarEdicion;
     ModeloArbol modeloArbol;
     bool reconstruyendo = false;
 };

@@ -421,7 +421,8 @@ void frmElTarvo::cmdVocab_Click()
 
 void frmElTarvo::cmdArbol_Click()
 {
-    MostrarVentana(ventanaArbol, modelo);
+    std::function<bool()> completar = [this] { return CompletarEdicion(); };
+    MostrarVentana(ventanaArbol, modelo, completar);
 }
 
 void frmElTarvo::MostrarTexto(Caja caja)
