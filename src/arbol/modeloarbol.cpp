@@ -52,6 +52,15 @@ void ModeloArbol::Reconstruir()
     endResetModel();
 }
 
+void ModeloArbol::TextoCambiado(int linea)
+{
+    const int nodo = NodoDeLinea(linea);
+    if (nodo < 0)
+        return;
+    nodos[nodo].texto = TextoDeFila(base.Texto(linea));
+    emit dataChanged(Indice(nodo), Indice(nodo));
+}
+
 int ModeloArbol::Agregar(int padre, Rama rama, Clase clase, int linea, const QString &texto)
 {
     const int nodo = static_cast<int>(nodos.size());

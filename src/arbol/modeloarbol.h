@@ -12,7 +12,8 @@
 // question come its Sí and its No branch; a link to a line shown before (a cycle, a second parent) or to no line is
 // a leaf. The lines that line 1 does not reach follow under a last top-level row "Sin enlazar". A row shows its text
 // on one line, line breaks as " / ", and the first 200 characters of a longer one. The base is owned elsewhere and
-// changes in place: its owner calls Reconstruir() after every change.
+// changes in place: its owner calls Reconstruir() after every change of its lines or links, TextoCambiado() after a
+// change of one line's text.
 class ModeloArbol : public QAbstractItemModel
 {
     Q_OBJECT
@@ -29,6 +30,8 @@ public:
 
     // Builds every row again from the base, as a model reset.
     void Reconstruir();
+    // Only the text of a line changed: its row shows it.
+    void TextoCambiado(int linea);
     // The lines from line 1 to the current line of a game in play, empty out of play: the row where each is shown
     // expanded is marked EnCamino, the last one's Actual. Only the rows whose mark changes are signalled.
     void PonerCamino(const QList<int> &lineas);

@@ -1,51 +1,57 @@
 #include "modelo.h"
 
 #include "kb/enmiendas.h"
-#include "kb/errores.h"
 #include "kb/lectortvo.h"
 #include "kb/rutas.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
 // The one filter of the file dialog, in the dialog's "description|pattern|" form.
 const QString FiltroTvo = QStringLiteral("Archivos tarvo (*.tvo) |*.tvo|");
-const QString TipoObjetoNuevo = QStringLiteral("Objeto (tipo de objeto)");
+
+// Two paths name the same file: links and relative parts resolved where the file exists.
+bool MismoArchivo(const QString &a, const QString &b)
+{
+    const auto canonica = [](const QString &ruta) {
+        const QFileInfo info(ruta);
+        return info.exists() ? info.canonicalFilePath() : QDir::cleanPath(info.absoluteFilePath());
+    };
+    return canonica(a) == canonica(b);
+}
 
 } // namespace
 
 ModeloElTarvo::ModeloElTarvo(Plataforma &plataforma, Recuperacion &recuperacion)
-    : plataforma(plataforma), recuperacion(recuperacion), juego(base, plataforma), edicion(base, juego, plataforma),
-      historia(base, [this] { MostrarBaseDeHistoria(); })
+    : plataforma(plataforma), documento(plataforma, recuperacion), juego(documento, plataforma),
+      edicion(documento, juego, plataforma)
 {
-    const auto modificar = [this] { doc.Modificado = true; };
-    connect(&juego, &Juego::DocumentoModificado, this, modificar);
-    connect(&edicion, &Edicion::DocumentoModificado, this, modificar);
-    connect(&juego, &Juego::BaseCambiada, this, [this] { AnotarCambio(Historia::Cambio::PasoAprendido); });
-    connect(&edicion, &Edicion::BaseCambiada, this, [this] { AnotarCambio(Historia::Cambio::TextoAlmacenado); });
+    connect(&documento, &Documento::NombreCambiado, this, &ModeloElTarvo::MostrarNombreArchivo);
 }
 
 void ModeloElTarvo::Form_Load()
 {
-    doc.Modificado = false;
-    doc.EsArchivoNuevo = true;
     IniciarArchivoNuevo();
 }
 
 void ModeloElTarvo::Arrancar(const std::optional<QString> &archivo)
 {
-    // A restored document is asked about before the file replaces it, as "Abrir..." asks.
-    if (OfrecerCopias() && archivo && !GuardarAntesDeDescartar())
+    const bool restaurado = OfrecerCopias();
+    // The work restored is the file's own newer state: it stays on view.
+    if (!archivo || (restaurado && MismoArchivo(*archivo, documento.RutaArch())))
         return;
-    if (archivo)
-        AbrirArchivo(*archivo);
+    // Another file is asked about before it replaces the work restored, as "Abrir..." asks.
+    if (restaurado && !GuardarAntesDeDescartar())
+        return;
+    AbrirArchivo(*archivo);
 }
 
 bool ModeloElTarvo::OfrecerCopias()
 {
-    for (Recuperacion::Copia &copia : recuperacion.Abandonadas()) {
+    for (Recuperacion::Copia &copia : documento.CopiasAbandonadas()) {
         if (!copia.base) {
             if (plataforma.Mensaje(QStringLiteral("La copia de recuperación %1 no se puede leer. ¿Desea borrarla?")
                                        .arg(QDir::toNativeSeparators(copia.archivo)),
@@ -73,140 +79,94 @@ bool ModeloElTarvo::OfrecerCopias()
     return false;
 }
 
-// Shown as after an open of the document's own file, yet changed: "Guardar" writes the file it came from.
+// Shown as after an open of the document's own file, yet changed: "Guardar" writes the file it came from, unless
+// that file changed since, which the user is told.
 void ModeloElTarvo::Restaurar(Recuperacion::Copia &&copia)
 {
-    doc.RutaArch = copia.RutaArch;
-    BorrarDatos();
-    base = *copia.base;
     juego.DejarFueraDeJuego();
+    const bool intacto = documento.Restaurar(std::move(copia));
+    juego.IrALinea(1);
     MostrarDatosCargados();
-    doc.EsArchivoNuevo = !copia.guardado;
-    doc.Modificado = true;
-    EmpezarHistoria();
     MostrarArchivoEnVisor();
-    recuperacion.Adoptar(std::move(copia));
-}
-
-void ModeloElTarvo::AnotarCambio(Historia::Cambio cambio)
-{
-    // A text stored during a learning step belongs to the step, which is noted when Si or No ends it: one undo
-    // takes back the whole lesson.
-    if (!juego.ModoAprender())
-        historia.Anotar(cambio);
-    GuardarCopia();
-    emit BaseCambiada();
+    if (!intacto)
+        plataforma.Mensaje(QStringLiteral("El archivo «%1» cambió en el disco después de que El Tarvo lo abriera o "
+                                          "guardara por última vez. Los cambios recuperados no se escriben sobre él: "
+                                          "«Guardar» le pedirá dónde guardarlos.")
+                               .arg(NombreArchivoParaTitulo(documento.RutaArch())),
+                           TituloDeRuta(documento.RutaArch()), Plataforma::Botones::Aceptar,
+                           Plataforma::Icono::Exclamacion);
 }
 
 void ModeloElTarvo::MostrarBaseDeHistoria()
 {
     juego.BaseMendada();
-    // Back at the state the file holds, the document is as saved; a document never saved stays changed.
-    if (historia.Guardada() && !doc.EsArchivoNuevo) {
-        doc.Modificado = false;
-        recuperacion.Descartar();
-    } else {
-        GuardarCopia();
-    }
-    emit BaseCambiada();
-}
-
-void ModeloElTarvo::EmpezarHistoria()
-{
-    historia.Empezar(!doc.Modificado);
-    emit BaseCambiada();
 }
 
 bool ModeloElTarvo::PuedeCambiarSiNo(int linea) const
 {
-    return FueraDeJuego() && PuedeIntercambiarse(base, linea);
+    return PuedeCambiarBase() && PuedeIntercambiarse(Base(), linea);
 }
 
 bool ModeloElTarvo::PuedeQuitarObjeto(int linea) const
 {
-    return FueraDeJuego() && ComprobarQuitar(base, linea) == ImpedimentoQuitar::Ninguno;
+    return PuedeCambiarBase() && ComprobarQuitar(Base(), linea) == ImpedimentoQuitar::Ninguno;
 }
 
 void ModeloElTarvo::CambiarSiNo(int linea)
 {
-    if (FueraDeJuego())
-        historia.CambiarSiNo(linea);
+    if (PuedeCambiarBase()) {
+        documento.CambiarSiNo(linea);
+        MostrarBaseDeHistoria();
+    }
 }
 
 void ModeloElTarvo::QuitarObjeto(int linea)
 {
-    if (FueraDeJuego())
-        historia.QuitarObjeto(linea);
+    if (PuedeCambiarBase()) {
+        documento.QuitarObjeto(linea);
+        MostrarBaseDeHistoria();
+    }
 }
 
 void ModeloElTarvo::Deshacer()
 {
-    if (FueraDeJuego())
-        historia.Deshacer();
+    if (PuedeCambiarBase() && documento.Historia().canUndo()) {
+        documento.Deshacer();
+        MostrarBaseDeHistoria();
+    }
 }
 
 void ModeloElTarvo::Rehacer()
 {
-    if (FueraDeJuego())
-        historia.Rehacer();
-}
-
-void ModeloElTarvo::GuardarCopia()
-{
-    doc.Modificado = true;
-    // Encoded from a copy of the base: a save, not the recovery copy, cuts over-long texts in memory.
-    BaseConocimiento copia = base;
-    const int error = recuperacion.Escribir(codificador.Codificar(copia), doc.RutaArch, !doc.EsArchivoNuevo);
-    if (error == Error::Ninguno || copiaFallida)
-        return;
-    copiaFallida = true;
-    plataforma.Mensaje(QStringLiteral("No se puede escribir la copia de recuperación en %1 (error %2). El Tarvo sigue "
-                                      "sin ella: guarde el archivo para no perder los cambios.")
-                           .arg(QDir::toNativeSeparators(recuperacion.Carpeta()))
-                           .arg(error),
-                       QStringLiteral("Copia de recuperación"), Plataforma::Botones::Aceptar,
-                       Plataforma::Icono::Exclamacion);
+    if (PuedeCambiarBase() && documento.Historia().canRedo()) {
+        documento.Rehacer();
+        MostrarBaseDeHistoria();
+    }
 }
 
 void ModeloElTarvo::IniciarArchivoNuevo()
 {
-    // The document on view is dropped: its copy goes with it.
-    recuperacion.Descartar();
-    BorrarLineas();
-    base.TipoObjeto = TipoObjetoNuevo;
-    base.Caracteristicas = QStringLiteral("Características del archivo");
-    doc.RutaApp = plataforma.CarpetaPrograma();
-    doc.NomArch = QStringLiteral("Nuevo.tvo");
     // The separator is always added, also after a folder that ends with one.
-    doc.RutaArch = doc.RutaApp + QDir::separator() + doc.NomArch;
+    const QString ruta = plataforma.CarpetaPrograma() + QDir::separator() + QStringLiteral("Nuevo.tvo");
+    documento.Nuevo(ruta);
+    juego.IrALinea(1);
     MostrarArchivoEnVisor();
     juego.DocumentoNuevo();
-    MostrarNombreArchivo();
-    doc.EsArchivoNuevo = true;
-    doc.Modificado = true;
-    EmpezarHistoria();
-}
-
-void ModeloElTarvo::BorrarLineas()
-{
-    base.VaciarLineas();
-    // The records kept from the last save belong to the base just emptied: let their memory go.
-    codificador = {};
-    juego.IrALinea(1);
 }
 
 void ModeloElTarvo::MostrarNombreArchivo()
 {
-    titulo = NombreArchivoParaTitulo(doc.RutaArch) + QStringLiteral(" - El Tarvo");
-    etiquetaArchivo = doc.RutaArch;
+    titulo = NombreArchivoParaTitulo(documento.RutaArch()) + QStringLiteral(" - El Tarvo");
+    etiquetaArchivo = documento.RutaArch();
     emit NombreCambiado();
 }
 
 void ModeloElTarvo::MostrarArchivoEnVisor()
 {
-    QFile archivo(doc.RutaArch);
-    // A file that cannot be read leaves the view empty.
-    MostrarBytes({archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray()});
+    QFile archivo(documento.RutaArch());
+    // A file that cannot be read, or is no file to read, leaves the view empty.
+    const bool legible = LectorTvo::ComprobarArchivo(documento.RutaArch()) == 0 && archivo.open(QIODevice::ReadOnly);
+    MostrarBytes({legible ? archivo.readAll() : QByteArray()});
 }
 
 void ModeloElTarvo::MostrarBytes(const QList<QByteArray> &bytes)
@@ -235,58 +195,22 @@ void ModeloElTarvo::Abrir()
 
 void ModeloElTarvo::AbrirArchivo(const QString &ruta)
 {
-    // From here on the old knowledge base is gone, whatever the file turns out to hold.
-    recuperacion.Descartar();
-    doc.RutaArch = ruta;
-    MostrarNombreArchivo();
-    BorrarDatos();
+    documento.EmpezarLectura(ruta);
+    // Line 1 of the emptied base, out of play, while the file is read.
+    juego.IrALinea(1);
     juego.DejarFueraDeJuego();
-    bool completo = true;
-    const QByteArray leidos = LeerArchivo(completo);
-    if (terminando)
+    const auto alFallar = [this](int error) { return PreguntarContinuar(QStringLiteral("Abrir"), error); };
+    if (documento.Leer(alFallar) == Documento::Lectura::Terminada)
         return;
     MostrarDatosCargados();
-    // What failed to read is missing from the base: "Guardar" must not write it over the file without asking.
-    doc.EsArchivoNuevo = !completo;
-    EmpezarHistoria();
     // The view shows the file as just read, without reading it a second time.
-    MostrarBytes({leidos});
-}
-
-QByteArray ModeloElTarvo::LeerArchivo(bool &completo)
-{
-    LectorTvo lector(base, doc.RutaArch);
-    while (!lector.Terminado()) {
-        const int error = lector.EjecutarPaso();
-        if (!error)
-            continue;
-        switch (PreguntarContinuar(QStringLiteral("Abrir"), error)) {
-        case TrasError::Reintentar:
-            break;
-        case TrasError::Omitir:
-            completo = false;
-            lector.OmitirPaso();
-            break;
-        case TrasError::Terminar:
-            return {};
-        }
-    }
-    return lector.Bytes();
-}
-
-void ModeloElTarvo::BorrarDatos()
-{
-    BorrarLineas();
-    base.TipoObjeto = TipoObjetoNuevo;
-    doc.Modificado = false;
+    MostrarBytes(documento.Contenido());
 }
 
 void ModeloElTarvo::MostrarDatosCargados()
 {
     juego.BaseLeida();
     MostrarNombreArchivo();
-    doc.EsArchivoNuevo = false;
-    doc.Modificado = false;
 }
 
 void ModeloElTarvo::Guardar()
@@ -294,16 +218,21 @@ void ModeloElTarvo::Guardar()
     if (!ControlesDe(juego.FaseActual()).archivo)
         return;
     // A document without a file of the user's choosing never writes the default "Nuevo.tvo".
-    if (doc.EsArchivoNuevo) {
+    if (documento.EsArchivoNuevo()) {
         GuardarComo();
         return;
     }
-    const bool escrito = EscribirArchivo();
-    if (terminando)
+    // Another program, or the user in an editor, changed the file: it is not overwritten without a word.
+    if (documento.ArchivoCambiado() &&
+        plataforma.Mensaje(QStringLiteral("El archivo «%1» cambió en el disco después de abrirlo o guardarlo. ¿Desea "
+                                          "sobrescribirlo?")
+                               .arg(NombreArchivoParaTitulo(documento.RutaArch())),
+                           TituloDeRuta(documento.RutaArch()), Plataforma::Botones::SiNo,
+                           Plataforma::Icono::Exclamacion) != Plataforma::Respuesta::Si) {
+        documento.ForzarModificado();
         return;
-    if (escrito)
-        doc.Modificado = false;
-    else
+    }
+    if (!EscribirArchivo() && !terminando)
         MostrarArchivoEnVisor();
 }
 
@@ -314,45 +243,35 @@ void ModeloElTarvo::GuardarComo()
     const std::optional<QString> candidato =
         ElegirArchivoTvo(Plataforma::Dialogo::Guardar, QStringLiteral("Guardar archivo tvo"));
     if (!candidato) {
-        doc.Modificado = true;
+        documento.ForzarModificado();
         return;
     }
     // A file counts as existing when it can be opened for reading.
-    doc.ArchExiste = QFile(*candidato).open(QIODevice::ReadOnly);
-    if (doc.ArchExiste &&
+    if (QFile(*candidato).open(QIODevice::ReadOnly) &&
         plataforma.Mensaje(QStringLiteral("¿Sobreescribir?"), TituloDeRuta(*candidato), Plataforma::Botones::SiNo,
                            Plataforma::Icono::Exclamacion) != Plataforma::Respuesta::Si) {
         plataforma.Pitido();
         return;
     }
-    doc.RutaArch = *candidato;
-    // The state saved so far is that of another file.
-    historia.OlvidarGuardada();
-    doc.EsArchivoNuevo = false;
+    documento.Renombrar(*candidato);
     const bool escrito = EscribirArchivo();
     if (terminando)
         return;
-    MostrarNombreArchivo();
     // A failed write leaves the old file as it was, and the document marked as changed.
-    if (escrito)
-        doc.Modificado = false;
-    else
+    if (!escrito)
         MostrarArchivoEnVisor();
 }
 
 bool ModeloElTarvo::EscribirArchivo()
 {
     for (;;) {
-        const QList<QByteArray> registros = codificador.Codificar(base);
-        const int error = GuardarBytes(registros, doc.RutaArch);
-        if (error == Error::Ninguno) {
-            recuperacion.Descartar();
-            historia.MarcarGuardada();
+        const int error = documento.Escribir();
+        if (!error) {
             // The view shows the file as written, without reading it back.
-            MostrarBytes(registros);
+            MostrarBytes(documento.Contenido());
             return true;
         }
-        if (PreguntarContinuar(QStringLiteral("Guardar"), error) != TrasError::Reintentar)
+        if (PreguntarContinuar(QStringLiteral("Guardar"), error) != Documento::TrasError::Reintentar)
             return false;
     }
 }
@@ -362,12 +281,11 @@ void ModeloElTarvo::Nuevo()
     if (!ControlesDe(juego.FaseActual()).archivo || !GuardarAntesDeDescartar())
         return;
     IniciarArchivoNuevo();
-    MostrarArchivoEnVisor();
 }
 
 void ModeloElTarvo::Salir()
 {
-    if (doc.Modificado) {
+    if (documento.Modificado()) {
         switch (PreguntarGuardarActual()) {
         case Plataforma::Respuesta::No:
             break;
@@ -382,11 +300,11 @@ void ModeloElTarvo::Salir()
         }
     }
     // A deliberate end drops the copy; Abort after a failed save keeps it for the next start.
-    recuperacion.Descartar();
+    documento.Abandonar();
     TerminarPrograma();
 }
 
-ModeloElTarvo::TrasError ModeloElTarvo::PreguntarContinuar(const QString &comando, int error)
+Documento::TrasError ModeloElTarvo::PreguntarContinuar(const QString &comando, int error)
 {
     // Only Abort ends the program: any other answer asks again, as a box without a chosen button stays up.
     for (;;) {
@@ -394,13 +312,13 @@ ModeloElTarvo::TrasError ModeloElTarvo::PreguntarContinuar(const QString &comand
                                    comando + QStringLiteral(" - Error %1 inesperado").arg(error),
                                    Plataforma::Botones::AnularReintentarOmitir, Plataforma::Icono::Error)) {
         case Plataforma::Respuesta::Reintentar:
-            return TrasError::Reintentar;
+            return Documento::TrasError::Reintentar;
         case Plataforma::Respuesta::Omitir:
-            return TrasError::Omitir;
+            return Documento::TrasError::Omitir;
         case Plataforma::Respuesta::Anular:
             // The program ends at once, without asking to save.
             TerminarPrograma();
-            return TrasError::Terminar;
+            return Documento::TrasError::Terminar;
         default:
             break;
         }
@@ -415,20 +333,20 @@ void ModeloElTarvo::TerminarPrograma()
 
 Plataforma::Respuesta ModeloElTarvo::PreguntarGuardarActual()
 {
-    return plataforma.Mensaje(QStringLiteral("¿Desea guardar el archivo actual?"), TituloDeRuta(doc.RutaArch),
+    return plataforma.Mensaje(QStringLiteral("¿Desea guardar el archivo actual?"), TituloDeRuta(documento.RutaArch()),
                               Plataforma::Botones::SiNoCancelar, Plataforma::Icono::Exclamacion);
 }
 
 bool ModeloElTarvo::GuardarAntesDeDescartar()
 {
-    if (!doc.Modificado)
+    if (!documento.Modificado())
         return true;
     switch (PreguntarGuardarActual()) {
     case Plataforma::Respuesta::Si:
-        // Only a save that happened lets the command discard the document: a cancelled dialog or an ignored
-        // failure keeps it as it is.
+        // Only a save that happened lets the command discard the document: a cancelled dialog, a refused overwrite
+        // or an ignored failure keeps it as it is.
         Guardar();
-        return !terminando && !doc.Modificado;
+        return !terminando && !documento.Modificado();
     case Plataforma::Respuesta::No:
         return true;
     default:

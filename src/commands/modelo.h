@@ -1,10 +1,8 @@
 #pragma once
 
-#include "commands/historia.h"
+#include "documento/documento.h"
 #include "edit/edicion.h"
 #include "game/juego.h"
-#include "kb/escritortvo.h"
-#include "recuperacion/recuperacion.h"
 
 #include <QByteArray>
 #include <QList>
@@ -12,19 +10,6 @@
 #include <QString>
 
 #include <optional>
-
-// The document: its file and whether it holds changes that were not written to it.
-struct Documento {
-    QString RutaApp;
-    QString NomArch;
-    QString RutaArch;
-    // Commands that would discard a changed document ask first.
-    bool Modificado = false;
-    // No file of the user's choosing yet: "Guardar" then behaves as "Guardar como...".
-    bool EsArchivoNuevo = false;
-    // Whether the file chosen in Save As could be opened for reading, that is, already exists.
-    bool ArchExiste = false;
-};
 
 // The model of the main window: the knowledge base and its document, the game, the text boxes and the five
 // document commands with their questions. It decides everything; a window only shows it and hands it the
@@ -35,8 +20,8 @@ class ModeloElTarvo : public QObject
 public:
     ModeloElTarvo(Plataforma &plataforma, Recuperacion &recuperacion);
 
-    const BaseConocimiento &Base() const { return base; }
-    const Documento &Doc() const { return doc; }
+    const BaseConocimiento &Base() const { return documento.Base(); }
+    const Documento &Doc() const { return documento; }
     const Juego &ElJuego() const { return juego; }
     // The text boxes and the browser, whose operations the window calls as the user types and moves on.
     Edicion &Cajas() { return edicion; }
@@ -52,7 +37,7 @@ public:
     // The window's load event.
     void Form_Load();
     // Once the window is up: offers the work of programs that ended without saving, then opens the file named
-    // on the command line.
+    // on the command line, unless it is the file of the work restored.
     void Arrancar(const std::optional<QString> &archivo);
 
     void Jugar() { juego.Jugar(); }
@@ -68,9 +53,10 @@ public:
     // "Salir" and every request to close the main window: asks before a changed document is dropped.
     void Salir();
 
-    // The mends and the history, out of play only: each does nothing in a game or a learning step.
+    // The mends and the history, out of play or before the first lesson of a new document only: each does nothing
+    // in a game or a lesson.
     bool FueraDeJuego() const { return juego.FaseActual() == Fase::FueraDeJuego; }
-    const Historia &LaHistoria() const { return historia; }
+    bool PuedeCambiarBase() const { return juego.PuedeCambiarBase(); }
     bool PuedeCambiarSiNo(int linea) const;
     bool PuedeQuitarObjeto(int linea) const;
     void CambiarSiNo(int linea);
@@ -81,57 +67,35 @@ public:
 signals:
     void NombreCambiado();
     void VistaCambiada();
-    // The knowledge base changed: a step, a stored text, a mend, an undo, an open or a new document.
-    void BaseCambiada();
 
 private:
-    enum class TrasError { Reintentar, Omitir, Terminar };
-
     void IniciarArchivoNuevo();
     void MostrarNombreArchivo();
     void MostrarArchivoEnVisor();
     void MostrarBytes(const QList<QByteArray> &bytes);
-    // Empties the lines and shows line 1, as a new document and Open both do.
-    void BorrarLineas();
-    void BorrarDatos();
     void MostrarDatosCargados();
-    // Reads RutaArch into the knowledge base step by step; the file's bytes as read. completo turns false when
-    // the user chose to ignore a failed step.
-    QByteArray LeerArchivo(bool &completo);
     // Writes the knowledge base to RutaArch until it succeeds or the user gives up; true when it was written,
     // and then the view shows it.
     bool EscribirArchivo();
     // "¿Continuar?" about a failed step of a command; Abort ends the program at once.
-    TrasError PreguntarContinuar(const QString &comando, int error);
+    Documento::TrasError PreguntarContinuar(const QString &comando, int error);
     // Before Open or New discard the document: the save question, and the save on Yes. False to stop.
     bool GuardarAntesDeDescartar();
     Plataforma::Respuesta PreguntarGuardarActual();
     std::optional<QString> ElegirArchivoTvo(Plataforma::Dialogo dialogo, const QString &titulo);
     void TerminarPrograma();
-    // After every change to the base: the history notes it, the document changed, and the recovery copy keeps it.
-    void AnotarCambio(Historia::Cambio cambio);
-    void GuardarCopia();
-    // The base as a step of the history left it.
+    // After an undo or a redo: the base on view as the step left it.
     void MostrarBaseDeHistoria();
-    // A base just opened, created or restored starts the history; it is saved unless the document is changed.
-    void EmpezarHistoria();
     // Asks about each copy left behind, newest first; true when one was restored.
     bool OfrecerCopias();
     void Restaurar(Recuperacion::Copia &&copia);
 
     Plataforma &plataforma;
-    Recuperacion &recuperacion;
-    BaseConocimiento base;
-    Documento doc;
+    Documento documento;
     Juego juego;
     Edicion edicion;
-    Historia historia;
-    // The records of the last save, so that the next one encodes only the lines changed since.
-    CodificadorTvo codificador;
     QString titulo = QStringLiteral("El Tarvo");
     QString etiquetaArchivo = QStringLiteral("(Nombre del archivo TVO)");
     QList<QByteArray> vista;
     bool terminando = false;
-    // A copy that cannot be written is told once a run.
-    bool copiaFallida = false;
 };

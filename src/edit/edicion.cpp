@@ -15,8 +15,8 @@ const char *const NombresEnMensaje[] = {"Objeto 1", "Objeto 2", "Pregunta", "Tip
 
 } // namespace
 
-Edicion::Edicion(BaseConocimiento &base, Juego &juego, Plataforma &plataforma)
-    : base(base), juego(juego), plataforma(plataforma)
+Edicion::Edicion(Documento &documento, Juego &juego, Plataforma &plataforma)
+    : documento(documento), base(documento.Base()), juego(juego), plataforma(plataforma)
 {
 }
 
@@ -27,7 +27,7 @@ void Edicion::Tecla(Caja caja, int &codigo)
     // Every typed character counts, also one that changes nothing (Ctrl+C). Typing during a game or a learning
     // step changes no line of the document.
     if (EsCabecera(caja) || (caja == Caja::Pregunta && juego.FaseActual() == Fase::FueraDeJuego))
-        emit DocumentoModificado();
+        documento.CambioPendiente();
 }
 
 bool Edicion::Salir(Caja caja)
@@ -38,11 +38,16 @@ bool Edicion::Salir(Caja caja)
         juego.PonerTexto(caja, cortado);
     if (!Admitir({caja}))
         return false;
+    // An edit made without typing a character (Delete, a paste with the mouse, a drop) changes the document as much
+    // as a typed one does; a visit that leaves the text as it was changes nothing.
     if (EsCabecera(caja))
-        Almacenar(caja == Caja::TipoObjeto ? base.TipoObjeto : base.Caracteristicas, Texto(caja));
-    // During a game the box shows the program's question, not an edit of the line; a file can have no lines.
-    else if (caja == Caja::Pregunta && juego.FaseActual() != Fase::Jugando && base.Existe(juego.LineaActual()))
-        Almacenar(base.TextoLinea[juego.LineaActual()], Texto(caja));
+        documento.CambiarCabecera(caja == Caja::TipoObjeto ? Documento::Cabecera::TipoObjeto
+                                                           : Documento::Cabecera::Caracteristicas,
+                                  Texto(caja));
+    // During a game the box shows the program's question, and during a lesson the question to be taught, not an
+    // edit of the line; a file can have no lines.
+    else if (caja == Caja::Pregunta && juego.FaseActual() != Fase::Jugando && !juego.ModoAprender())
+        documento.CambiarTexto(juego.LineaActual(), Texto(caja));
     return true;
 }
 
@@ -88,16 +93,6 @@ bool Edicion::SinComillas(std::initializer_list<Caja> cajas)
         }
     }
     return true;
-}
-
-// An edit made without typing a character (Delete, a paste with the mouse, a drop) changes the document as
-// much as a typed one does; a visit that leaves the text as it was changes nothing.
-void Edicion::Almacenar(QString &destino, const QString &texto)
-{
-    if (destino == texto)
-        return;
-    destino = texto;
-    emit BaseCambiada();
 }
 
 std::optional<qint16> Edicion::NumeroDeLinea(const QString &texto)

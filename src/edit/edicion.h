@@ -12,12 +12,13 @@
 //
 // A typed double quote becomes an apostrophe: the file encloses every text in double quotes. Leaving a box cuts
 // its text to 32766 characters, refuses a text that still holds a double quote (a pasted one), and commits the
-// header boxes and the question box to the knowledge base. The browser shows any line by its number.
+// header boxes and, but in a game or a lesson, the question box to the document. The browser shows any line by its
+// number.
 class Edicion : public QObject
 {
     Q_OBJECT
 public:
-    Edicion(BaseConocimiento &base, Juego &juego, Plataforma &plataforma);
+    Edicion(Documento &documento, Juego &juego, Plataforma &plataforma);
 
     // The text of any of the five boxes, which the game keeps.
     const QString &Texto(Caja caja) const { return juego.Texto(caja); }
@@ -47,21 +48,15 @@ public:
     // when that does not fit into 16 bits, which no line number can.
     static std::optional<qint16> NumeroDeLinea(const QString &texto);
 
-signals:
-    // A key typed changed the document; a text stored on leaving a box changed the base.
-    void DocumentoModificado();
-    void BaseCambiada();
-
 private:
     static bool EsCabecera(Caja caja) { return caja == Caja::TipoObjeto || caja == Caja::Carac; }
     // The quote message for the first of the boxes that holds a double quote; true when none does.
     bool SinComillas(std::initializer_list<Caja> cajas);
     void CambiarCaracteresFueraDeCp1252(Caja caja);
-    // Stores a box's text; a text other than the one stored changes the document.
-    void Almacenar(QString &destino, const QString &texto);
     void MostrarNumero(int numero);
 
-    BaseConocimiento &base;
+    Documento &documento;
+    const BaseConocimiento &base;
     Juego &juego;
     Plataforma &plataforma;
 };

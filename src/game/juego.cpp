@@ -8,7 +8,8 @@ Controles ControlesDe(Fase fase)
     return {!fuera, fuera, fase == Fase::Jugando, fuera, fuera};
 }
 
-Juego::Juego(BaseConocimiento &base, Plataforma &plataforma) : base(base), plataforma(plataforma)
+Juego::Juego(Documento &documento, Plataforma &plataforma)
+    : documento(documento), base(documento.Base()), plataforma(plataforma)
 {
     // The one box that the program never writes: this stays until the user changes it.
     textos[Indice(Caja::Objeto1)] =
@@ -89,7 +90,8 @@ void Juego::EntrarModoAprender()
     PonerTexto(Caja::Pregunta, QString());
     PonerFondo(Caja::Objeto1, Fondo::Otro);
     PonerFondo(Caja::Objeto2, Fondo::Pregunta);
-    emit DocumentoModificado();
+    // The lesson begun is work to keep, though nothing of it reaches the base before Si or No.
+    documento.CambioPendiente();
 }
 
 void Juego::PasoAprender(bool respuestaSi)
@@ -99,14 +101,12 @@ void Juego::PasoAprender(bool respuestaSi)
         AvisarImpedimento(impedimento);
         return;
     }
-    ConvertirEnPregunta(base, lineaActual, respuestaSi, Texto(Caja::Pregunta));
+    documento.Aprender(lineaActual, respuestaSi, Texto(Caja::Pregunta), Texto(Caja::Objeto2), Texto(Caja::Objeto1));
     ComunSiNo1();
-    emit BaseCambiada();
 }
 
 void Juego::ComunSiNo1()
 {
-    AnadirObjetos(base, Texto(Caja::Objeto2), Texto(Caja::Objeto1));
     PonerCuentaObjetos(TextoObjetosContenidos(base.NumLineas));
     PonerFase(Fase::FueraDeJuego);
 }
@@ -157,8 +157,12 @@ void Juego::TerminarPorEnlaceIncorrecto(qint16 destino)
 void Juego::DocumentoNuevo()
 {
     PonerTexto(Caja::TipoObjeto, base.TipoObjeto);
-    // The box shows the text with parentheses; the header string keeps its own until the box is left.
-    PonerTexto(Caja::Carac, QStringLiteral("Características (del archivo)"));
+    // The box shows the text with parentheses; the header string keeps its own until the box is left. A header
+    // changed before the first lesson was undone stays on view.
+    static const QString CaracteristicasNuevas = QStringLiteral("Características del archivo");
+    PonerTexto(Caja::Carac, base.Caracteristicas == CaracteristicasNuevas
+                                ? QStringLiteral("Características (del archivo)")
+                                : base.Caracteristicas);
     PonerTexto(Caja::Objeto2, QStringLiteral("Objeto #2 - Escriba aquí el segundo objeto"));
     PonerTexto(Caja::Pregunta,
                QStringLiteral("Pregunta usuario - Escriba aquí la pregunta. Luego conteste pulsando en Si o No"));
@@ -166,6 +170,7 @@ void Juego::DocumentoNuevo()
     PonerFondo(Caja::Objeto2, Fondo::Pregunta);
     PonerFondo(Caja::Objeto1, Fondo::Otro);
     PonerCuentaObjetos(QStringLiteral("El archivo tvo contiene 0 objetos"));
+    primeraLeccion = true;
     PonerFase(Fase::Aprendiendo);
 }
 
@@ -182,14 +187,33 @@ void Juego::BaseLeida()
 
 void Juego::BaseMendada()
 {
+    const bool vacia = BaseVacia();
+    if (vacia && !primeraLeccion) {
+        IrALinea(1);
+        DocumentoNuevo();
+        return;
+    }
     PonerTexto(Caja::TipoObjeto, base.TipoObjeto);
     PonerTexto(Caja::Carac, base.Caracteristicas);
+    // Waiting for the first lesson, the boxes keep what the user typed for it.
+    if (vacia)
+        return;
     IrALinea(base.Existe(lineaActual) ? lineaActual : 1);
     PonerCuentaObjetos(TextoObjetosContenidos(base.NumLineas));
+    // The first lesson redone.
+    if (fase != Fase::FueraDeJuego)
+        PonerFase(Fase::FueraDeJuego);
+}
+
+bool Juego::BaseVacia() const
+{
+    return documento.EsArchivoNuevo() && base.NumLineas == 1 && !base.EsPregunta(1) && base.TextoLinea[1].isEmpty();
 }
 
 void Juego::PonerFase(Fase nueva)
 {
+    // Only a new document enters learning mode with no game before it.
+    primeraLeccion = primeraLeccion && nueva == Fase::Aprendiendo;
     fase = nueva;
     emit FaseCambiada();
 }

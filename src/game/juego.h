@@ -1,7 +1,7 @@
 #pragma once
 
+#include "documento/documento.h"
 #include "kb/aprendizaje.h"
-#include "kb/baseconocimiento.h"
 #include "plataforma/plataforma.h"
 
 #include <QList>
@@ -54,10 +54,13 @@ class Juego : public QObject
 {
     Q_OBJECT
 public:
-    Juego(BaseConocimiento &base, Plataforma &plataforma);
+    Juego(Documento &documento, Plataforma &plataforma);
 
     Fase FaseActual() const { return fase; }
     bool ModoAprender() const { return fase == Fase::Aprendiendo; }
+    // Out of play, or a new document waiting for its first lesson: no game or lesson is under way, and the base
+    // may change under the boxes (a mend, an undo).
+    bool PuedeCambiarBase() const { return fase == Fase::FueraDeJuego || (ModoAprender() && primeraLeccion); }
     qint16 LineaActual() const { return lineaActual; }
     // The lines of the game in play from line 1 to LineaActual, in the order the answers led to them.
     const QList<int> &Camino() const { return camino; }
@@ -78,7 +81,8 @@ public:
     void DocumentoNuevo();
     void DejarFueraDeJuego() { PonerFase(Fase::FueraDeJuego); }
     void BaseLeida();
-    // A base changed in place out of play (a mend, an undo): its header strings, its count and a line still in use.
+    // A base changed in place while PuedeCambiarBase (a mend, an undo): its header strings, its count and a line still
+    // in use; the empty base of a new document waits for its first lesson again.
     void BaseMendada();
 
     // For the text rules and the browser. LineaActual becomes n, shown in the line row and the question box.
@@ -95,9 +99,6 @@ signals:
     void FilaCambiada();
     void FaseCambiada();
     void CuentaCambiada();
-    // A wrong guess changed the document; a learning step changed the base.
-    void DocumentoModificado();
-    void BaseCambiada();
 
 private:
     static int Indice(Caja caja) { return static_cast<int>(caja); }
@@ -106,7 +107,7 @@ private:
     void MostrarTextoLinea();
     void EntrarModoAprender();
     void PasoAprender(bool respuestaSi);
-    // The half of the learning step that Si and No share: the two new objects, the count, out of play.
+    // The half of the learning step that Si and No share, once the document holds the lesson: the count, out of play.
     void ComunSiNo1();
     void AvisarImpedimento(ImpedimentoAprender impedimento);
     void TerminarPorEnlaceIncorrecto(qint16 destino);
@@ -116,9 +117,15 @@ private:
     void ColoresDeJuego();
     void PonerCuentaObjetos(const QString &texto);
 
-    BaseConocimiento &base;
+    // Whether the base is the empty one of a document that has no file.
+    bool BaseVacia() const;
+
+    Documento &documento;
+    const BaseConocimiento &base;
     Plataforma &plataforma;
     Fase fase = Fase::FueraDeJuego;
+    // The learning mode of a new document, which no game began.
+    bool primeraLeccion = false;
     qint16 lineaActual = 1;
     QList<int> camino;
     // One entry for each box, in the order of Caja.

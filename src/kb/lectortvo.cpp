@@ -4,6 +4,7 @@
 #include "numeros.h"
 #include "texto/cp1252.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 
@@ -168,6 +169,17 @@ void LectorTvo::PasarALinea(int linea)
     paso = linea <= base.NumLineas ? Paso::Linea : Paso::Cerrar;
 }
 
+int LectorTvo::ComprobarArchivo(const QString &ruta)
+{
+    const QFileInfo info(ruta);
+    // A folder, a pipe or a device would fail late, block the open or never end.
+    if (info.exists() && !info.isFile())
+        return Error::AccesoRuta;
+    if (info.size() > MaxBytes)
+        return Error::SinMemoria;
+    return Error::Ninguno;
+}
+
 int LectorTvo::Abrir()
 {
     posicion = 0;
@@ -178,12 +190,14 @@ int LectorTvo::Abrir()
         abierto = true;
         return Error::Ninguno;
     }
-    if (QFileInfo(ruta).isDir())
-        return Error::AccesoRuta;
+    if (const int error = ComprobarArchivo(ruta))
+        return error;
     QFile archivo(ruta);
     errno = 0;
     if (!archivo.open(QIODevice::ReadOnly))
         return ErrorDesdeErrno(errno, ruta);
+    // Taken from the file as opened, before its bytes: a change made while they are read shows as a change.
+    huella = {archivo.size(), archivo.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch(), {}};
     datos = archivo.readAll();
     if (archivo.error() != QFileDevice::NoError)
         return Error::ErrorEntradaSalida;

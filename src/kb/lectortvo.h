@@ -1,6 +1,7 @@
 #pragma once
 
 #include "baseconocimiento.h"
+#include "huella.h"
 
 #include <QByteArray>
 #include <QList>
@@ -17,6 +18,12 @@ public:
     LectorTvo(BaseConocimiento &base, QString ruta);
     // Reads bytes already in memory, as if they were the file; opening them cannot fail.
     static LectorTvo DeBytes(BaseConocimiento &base, QByteArray bytes);
+
+    // No knowledge base comes near this size: 599 texts of 32766 characters take 19.6 MB.
+    static constexpr qint64 MaxBytes = qint64(64) << 20;
+    // Error 75 for what is no regular file (a folder, a pipe, a device), 7 for a file larger than MaxBytes, 0 for
+    // a file that may be read, or one that does not exist (opening it tells why).
+    static int ComprobarArchivo(const QString &ruta);
 
     enum class Paso { Abrir, Cabecera1, Cabecera2, Cuenta, Linea, Cerrar, Fin };
 
@@ -35,6 +42,8 @@ public:
     bool QuedanDatos() const;
     // The bytes of the file as read, kept until the reader goes; empty when the file could not be opened.
     const QByteArray &Bytes() const { return datos; }
+    // The size and time of the file as it was opened.
+    const Huella &HuellaLeida() const { return huella; }
 
     // Runs the current step and, when it succeeds, moves on to the next one. Returns the step's error
     // number, 0 on success. Running a failed step again reads on from where it stopped, as a file does.
@@ -66,6 +75,7 @@ private:
     int lineaActual = 0;
     bool abierto = false;
     QByteArray datos;
+    Huella huella;
     qsizetype posicion = 0;
     // Lines of the file are counted only when asked for; the game never asks.
     qsizetype inicioRegistro = 0;

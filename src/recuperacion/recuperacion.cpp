@@ -11,12 +11,19 @@
 #include <QUrl>
 #include <QUuid>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace {
 
-// A copy is this line, a line "1" or "0" for a document ever saved or not, its path percent-encoded so that
-// any name fits on one line, and then the records of the file.
-const QByteArray Firma = "El Tarvo: copia de recuperacion 1\n";
+// A copy is this line, a line "1" or "0" for a document ever saved or not, its path percent-encoded so that any
+// name fits on one line, the size, time and hash of its file as the document last read or wrote it ("-" for a
+// document never saved), and then the records of the file. Copies of the first version lack the fourth line.
+const QByteArray Firma = "El Tarvo: copia de recuperacion 2\n";
+const QByteArray FirmaAnterior = "El Tarvo: copia de recuperacion 1\n";
 const QString Extension = QStringLiteral(".recuperacion");
+constexpr QFile::Permissions SoloDelUsuario = QFile::ReadOwner | QFile::WriteOwner;
 
 std::unique_ptr<QLockFile> Candado(const QString &archivo)
 {
@@ -26,6 +33,42 @@ std::unique_ptr<QLockFile> Candado(const QString &archivo)
     return candado;
 }
 
+QByteArray LineaDeHuella(const std::optional<Huella> &huella)
+{
+    if (!huella)
+        return "-\n";
+    return QByteArray::number(huella->tamano) + ' ' + QByteArray::number(huella->modificado) + ' ' +
+           (huella->hash.isEmpty() ? QByteArray("-") : huella->hash.toHex()) + '\n';
+}
+
+std::optional<Huella> HuellaDeLinea(const QByteArray &linea, bool &valida)
+{
+    const QList<QByteArray> campos = linea.split(' ');
+    valida = linea == "-" || campos.size() == 3;
+    if (campos.size() != 3)
+        return std::nullopt;
+    bool tamano = false;
+    bool hora = false;
+    Huella huella{campos[0].toLongLong(&tamano), campos[1].toLongLong(&hora),
+                  campos[2] == "-" ? QByteArray() : QByteArray::fromHex(campos[2])};
+    valida = tamano && hora;
+    return huella;
+}
+
+// The lines of a copy's head, after the version line, up to the records.
+bool LeerCabeza(const QByteArray &bytes, qsizetype desde, int lineas, QList<QByteArray> &cabeza, qsizetype &fin)
+{
+    fin = desde;
+    for (int i = 0; i < lineas; ++i) {
+        const qsizetype salto = bytes.indexOf('\n', fin);
+        if (salto < 0)
+            return false;
+        cabeza << bytes.mid(fin, salto - fin);
+        fin = salto + 1;
+    }
+    return true;
+}
+
 // The document and base of a copy; nothing in the copy when it cannot be read.
 void Leer(Recuperacion::Copia &copia)
 {
@@ -33,18 +76,23 @@ void Leer(Recuperacion::Copia &copia)
     if (!archivo.open(QIODevice::ReadOnly))
         return;
     const QByteArray bytes = archivo.readAll();
-    const qsizetype finGuardado = bytes.indexOf('\n', Firma.size());
-    const qsizetype finRuta = finGuardado < 0 ? -1 : bytes.indexOf('\n', finGuardado + 1);
-    if (!bytes.startsWith(Firma) || finRuta < 0)
+    const bool anterior = bytes.startsWith(FirmaAnterior);
+    if (!anterior && !bytes.startsWith(Firma))
         return;
-    const QByteArray guardado = bytes.mid(Firma.size(), finGuardado - Firma.size());
-    if (guardado != "0" && guardado != "1")
+    QList<QByteArray> cabeza;
+    qsizetype fin = 0;
+    if (!LeerCabeza(bytes, Firma.size(), anterior ? 2 : 3, cabeza, fin))
         return;
+    if (cabeza[0] != "0" && cabeza[0] != "1")
+        return;
+    bool valida = true;
+    std::optional<Huella> huella = anterior ? std::nullopt : HuellaDeLinea(cabeza[2], valida);
     BaseConocimiento base;
-    if (!LectorTvo::DeBytes(base, bytes.mid(finRuta + 1)).LeerIgnorandoErrores().isEmpty())
+    if (!valida || !LectorTvo::DeBytes(base, bytes.mid(fin)).LeerIgnorandoErrores().isEmpty())
         return;
-    copia.guardado = guardado == "1";
-    copia.RutaArch = QUrl::fromPercentEncoding(bytes.mid(finGuardado + 1, finRuta - finGuardado - 1));
+    copia.guardado = cabeza[0] == "1";
+    copia.RutaArch = QUrl::fromPercentEncoding(cabeza[1]);
+    copia.huella = std::move(huella);
     copia.base = std::move(base);
 }
 
@@ -67,22 +115,43 @@ QString Recuperacion::CarpetaPorDefecto()
 #endif
 }
 
-int Recuperacion::Escribir(const QList<QByteArray> &registros, const QString &rutaArch, bool guardado)
+int Recuperacion::ComprobarCarpeta() const
+{
+#ifdef Q_OS_UNIX
+    const QFileInfo info(carpeta);
+    if (!info.exists())
+        return Error::Ninguno;
+    constexpr QFile::Permissions DeOtros =
+        QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    if (!info.isDir() || info.ownerId() != ::getuid() || (info.permissions() & DeOtros))
+        return Error::PermisoDenegado;
+#endif
+    return Error::Ninguno;
+}
+
+int Recuperacion::Escribir(const QList<QByteArray> &registros, const QString &rutaArch,
+                           const std::optional<Huella> &huella)
 {
     if (!candado) {
         // The folder holds the user's texts: only the user may read it.
-        if (!QDir().mkpath(carpeta) ||
-            !QFile::setPermissions(carpeta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+        const QFileInfo info(carpeta);
+        if (!info.exists() && (!QDir().mkpath(info.absolutePath()) ||
+                               !QDir().mkdir(carpeta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)))
             return Error::RutaNoEncontrada;
+        if (const int error = ComprobarCarpeta())
+            return error;
         const QString nuevo = QDir(carpeta).filePath(QUuid::createUuid().toString(QUuid::WithoutBraces) + Extension);
         auto propio = Candado(nuevo);
-        if (!propio->tryLock(0))
+        if (!propio->tryLock(0) || !QFile::setPermissions(propio->fileName(), SoloDelUsuario))
             return Error::PermisoDenegado;
         archivo = nuevo;
         candado = std::move(propio);
     }
-    const QByteArray documento = Firma + (guardado ? "1\n" : "0\n") + QUrl::toPercentEncoding(rutaArch) + '\n';
-    return GuardarBytes(QList<QByteArray>{documento} + registros, archivo);
+    const QByteArray documento =
+        Firma + (huella ? "1\n" : "0\n") + QUrl::toPercentEncoding(rutaArch) + '\n' + LineaDeHuella(huella);
+    if (const int error = GuardarBytes(QList<QByteArray>{documento} + registros, archivo))
+        return error;
+    return QFile::setPermissions(archivo, SoloDelUsuario) ? Error::Ninguno : Error::PermisoDenegado;
 }
 
 void Recuperacion::Descartar()
@@ -96,12 +165,14 @@ void Recuperacion::Descartar()
 
 std::vector<Recuperacion::Copia> Recuperacion::Abandonadas() const
 {
+    if (ComprobarCarpeta())
+        return {};
     QFileInfoList archivos = QDir(carpeta).entryInfoList({QLatin1Char('*') + Extension}, QDir::Files, QDir::Time);
     std::vector<Copia> copias;
     for (const QFileInfo &info : archivos) {
         if (info.absoluteFilePath() == QFileInfo(archivo).absoluteFilePath())
             continue;
-        Copia copia{info.absoluteFilePath(), {}, false, std::nullopt, Candado(info.absoluteFilePath())};
+        Copia copia{info.absoluteFilePath(), {}, false, std::nullopt, std::nullopt, Candado(info.absoluteFilePath())};
         // Held by a running program: its copy is its own.
         if (!copia.candado->tryLock(0))
             continue;

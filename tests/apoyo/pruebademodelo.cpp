@@ -35,7 +35,7 @@ void PruebaDeModelo::AbrirBytes(const QByteArray &bytes, const QString &nombre)
         : fase == Fase::Aprendiendo ? Pasos(QStringLiteral("o1=uno;o2=dos;pr=¿Q?;si"))
                                     : modelo->Responder(true);
     EscribirBytes(Ruta(nombre), bytes);
-    if (modelo->Doc().Modificado)
+    if (modelo->Doc().Modificado())
         guion->ResponderMensaje(Plataforma::Respuesta::No);
     guion->ResponderArchivo(Ruta(nombre));
     guion->responder = [](auto) { return Plataforma::Respuesta::Omitir; };

@@ -44,16 +44,18 @@ private slots:
             const Caja caja = Caja(azar.bounded(5));
             const Fase fase = ElJuego().FaseActual();
             const bool navegable = ControlesDe(fase).navegador;
-            const bool modificado = modelo->Doc().Modificado;
+            const bool modificado = modelo->Doc().Modificado();
             const int antes = ElJuego().LineaActual();
             const bool cabecera = caja == Caja::TipoObjeto || caja == Caja::Carac;
-            // The header boxes belong to the document; the question box holds a line's text out of play and
-            // the new question while learning, and the program's question during a game.
+            // The header boxes belong to the document; the question box holds a line's text out of play and while
+            // a full base holds its guess, the new question while learning, and the program's question during a game.
             const QString &almacen = caja == Caja::TipoObjeto ? Base().TipoObjeto
                                      : caja == Caja::Carac    ? Base().Caracteristicas
                                                               : Base().TextoLinea[antes];
             const QString almacenado = almacen;
-            const bool guarda = cabecera || (caja == Caja::Pregunta && fase != Fase::Jugando && Base().Existe(antes));
+            const bool guarda =
+                cabecera || (caja == Caja::Pregunta && (fase == Fase::FueraDeJuego || fase == Fase::BaseLlena) &&
+                             Base().Existe(antes));
             const int operacion = azar.bounded(ordenes.size());
             QString texto;
             for (int n = azar.bounded(12); n > 0; --n)
@@ -67,7 +69,7 @@ private slots:
                 // quote becomes an apostrophe.
                 Cajas().Tecla(caja, codigo);
                 QCOMPARE(codigo, tecleado == '"' ? int('\'') : tecleado);
-                QCOMPARE(modelo->Doc().Modificado,
+                QCOMPARE(modelo->Doc().Modificado(),
                          modificado || cabecera || (caja == Caja::Pregunta && fase == Fase::FueraDeJuego));
                 Cajas().TextoEditado(caja, Cajas().Texto(caja) + QChar(codigo));
             } else if (operacion == ordenes.size() - 3)
@@ -77,7 +79,7 @@ private slots:
                 // the one stored changes the document, however it was edited.
                 const bool salio = Cajas().Salir(caja);
                 QCOMPARE(almacen, salio && guarda ? Cajas().Texto(caja) : almacenado);
-                QCOMPARE(modelo->Doc().Modificado, modificado || almacen != almacenado);
+                QCOMPARE(modelo->Doc().Modificado(), modificado || almacen != almacenado);
             } else
                 Pasos(QStringLiteral("reg=%1").arg(azar.bounded(-5, 605)));
             const BaseConocimiento &base = Base();
@@ -88,7 +90,7 @@ private slots:
             const int destino = QList<int>{1, antes - 1, antes + 1, base.NumLineas}.value(flecha);
             QVERIFY(flecha < 0 || ElJuego().LineaActual() == (navegable && base.Existe(destino) ? destino : antes));
             // A new document grows by two lines a step.
-            QVERIFY(modelo->Doc().RutaArch != Ruta("Nuevo.tvo") || base.NumLineas % 2 == 1);
+            QVERIFY(modelo->Doc().RutaArch() != Ruta("Nuevo.tvo") || base.NumLineas % 2 == 1);
             // Every text is kept as a file holds it: no double quote, nothing outside Windows-1252.
             QStringList textos(base.TextoLinea.cbegin(), base.TextoLinea.cend());
             for (const QString &guardado : textos << base.TipoObjeto << base.Caracteristicas)
@@ -96,7 +98,7 @@ private slots:
             // The recovery copy, while there is one, holds the base as it stands, in the records that the next save
             // will write; an unchanged document has none.
             const QString copia = recuperacion->Archivo();
-            QVERIFY(copia.isEmpty() || (modelo->Doc().Modificado && LeerBytes(copia).endsWith(ArchivoDe(base))));
+            QVERIFY(copia.isEmpty() || (modelo->Doc().Modificado() && LeerBytes(copia).endsWith(ArchivoDe(base))));
         }
     }
 };

@@ -29,7 +29,7 @@ private slots:
         const bool aprende = respuestas.endsWith("si;no");
         QCOMPARE(Cajas().Texto(Caja::Objeto1) + '|' + Cajas().Texto(Caja::Objeto2),
                  QStringLiteral("lo que pienso|") + (aprende ? QStringLiteral("línea 6") : QString()));
-        QCOMPARE(modelo->Doc().Modificado, aprende);
+        QCOMPARE(modelo->Doc().Modificado(), aprende);
     }
 
     void aWrongGuessLearnsAndTheParentKeepsItsLink()
@@ -67,9 +67,9 @@ private slots:
         // The question box edits the guessed line, though typing alone does not change the document.
         int tecla = 'x';
         Cajas().Tecla(Caja::Pregunta, tecla);
-        QVERIFY(!modelo->Doc().Modificado);
+        QVERIFY(!modelo->Doc().Modificado());
         Pasos("pr=línea 512 corregida;<pr");
-        QCOMPARE(std::tuple(Base().TextoLinea[598], modelo->Doc().Modificado),
+        QCOMPARE(std::tuple(Base().TextoLinea[598], modelo->Doc().Modificado()),
                  std::tuple(QStringLiteral("línea 512 corregida"), true));
         modelo->Responder(false);
         QLocale::setDefault(QLocale::c());
@@ -154,7 +154,7 @@ private slots:
                  QStringList{"Comillas encontradas: Quite las comillas del texto Características [Ax]"});
         QCOMPARE(Base().Caracteristicas + Cajas().Texto(Caja::Carac),
                  QStringLiteral("Características del archivopegado \"con\" \"dos\" comillas"));
-        QVERIFY(!modelo->Doc().Modificado);
+        QVERIFY(!modelo->Doc().Modificado());
     }
 
     void charactersAFileCannotHoldBecomeQuestionMarks_data()
@@ -238,7 +238,7 @@ private slots:
         QCOMPARE(ElJuego().LineaActual(), qint16(3));
         Cajas().TeclaRegistro(13);
         QCOMPARE(ElJuego().LineaActual(), qint16(6));
-        QVERIFY(!modelo->Doc().Modificado);
+        QVERIFY(!modelo->Doc().Modificado());
     }
 };
 

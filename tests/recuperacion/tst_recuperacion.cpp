@@ -43,14 +43,14 @@ private slots:
             Abrir(BaseCompleta(7));
         Pasos(pasos);
         const auto [bytes, ruta, cuenta] =
-            std::tuple(ArchivoDe(Base()), modelo->Doc().RutaArch, ElJuego().CuentaObjetos());
+            std::tuple(ArchivoDe(Base()), modelo->Doc().RutaArch(), ElJuego().CuentaObjetos());
         Renacer("r:si");
         QCOMPARE(guion->mostrados, QStringList{Pregunta(ruta)});
         // Shown as after an open of its file, changed, and restored to the byte.
         QCOMPARE(ArchivoDe(Base()), bytes);
         QCOMPARE(Estado() + ElJuego().CuentaObjetos() + modelo->EtiquetaArchivo(),
                  "fuera 1 2 3 | P O P | " + Base().TextoLinea[1] + cuenta + ruta);
-        QCOMPARE(std::tuple(modelo->Doc().Modificado, modelo->Doc().EsArchivoNuevo), std::tuple(true, !abierto));
+        QCOMPARE(std::tuple(modelo->Doc().Modificado(), modelo->Doc().EsArchivoNuevo()), std::tuple(true, !abierto));
         // "Guardar" writes the file it came from; a document never saved asks for one. Saved, the copy goes.
         Pasos(abierto ? "guardar" : "f:guardado.tvo;guardar");
         QCOMPARE(LeerBytes(abierto ? ruta : Ruta("guardado.tvo")), bytes);
@@ -64,13 +64,13 @@ private slots:
             Recuperacion muerta(CarpetaCopias());
             BaseConocimiento base = BaseDeEjemplo();
             base.TextoLinea[1] = QString::number(segundos);
-            QCOMPARE(muerta.Escribir(CodificadorTvo().Codificar(base), Ruta("Nuevo.tvo"), false), 0);
+            QCOMPARE(muerta.Escribir(CodificadorTvo().Codificar(base), Ruta("Nuevo.tvo"), std::nullopt), 0);
             QFile copia(muerta.Archivo());
             QVERIFY(copia.open(QIODevice::Append) && copia.setFileTime(QDateTime::currentDateTime().addSecs(segundos),
                                                                        QFileDevice::FileModificationTime));
         }
         Recuperacion viva(CarpetaCopias());
-        QCOMPARE(viva.Escribir({"0,0,0,\"\"\r\n"}, Ruta("vivo.tvo"), true), 0);
+        QCOMPARE(viva.Escribir({"0,0,0,\"\"\r\n"}, Ruta("vivo.tvo"), Huella{}), 0);
         EscribirBytes(CarpetaCopias() + "/vacia.recuperacion", "");
         EscribirBytes(CarpetaCopias() + "/cortada.recuperacion", "El Tarvo: copia de recuperacion 1\n1\n%2Fa.tvo\n0,0");
         // Newest first. No keeps an unreadable copy and deletes a readable one; Yes restores, and the rest waits.

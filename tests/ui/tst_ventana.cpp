@@ -20,6 +20,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeView>
 #include <QWindow>
 
@@ -265,7 +266,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget() == Control(qPrintable(boton)), !soloTab);
         if (boton == "cmdGuardar")
             QVERIFY(LeerBytes(Ruta("siete.tvo")).contains("\r\n1,2,3,\"Es corregida?\"\r\n"));
-        QVERIFY(boton != "cmdGuardar" || !modelo->Doc().Modificado);
+        QVERIFY(boton != "cmdGuardar" || !modelo->Doc().Modificado());
         // The deletion was stored, so the document changed and "Salir" asked; 500 is no line, so ">" steps from 1.
         QCOMPARE(Base().TextoLinea[1], boton == "cmdGuardar" ? QStringLiteral("Es corregida?")
                                        : salir               ? QString()

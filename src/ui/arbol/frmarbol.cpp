@@ -2,6 +2,7 @@
 
 #include "kb/rutas.h"
 
+#include <QActionGroup>
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
@@ -9,7 +10,9 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QStyledItemDelegate>
+#include <QToolButton>
 #include <QTreeView>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -45,11 +48,10 @@ QList<int> Posicion(QModelIndex fila)
     return filas;
 }
 
-QPushButton *CrearBoton(QWidget *padre, const char *nombre, const QString &titulo, const QKeySequence &atajo = {})
+QPushButton *CrearBoton(QWidget *padre, const char *nombre, const QString &titulo)
 {
     auto *boton = new QPushButton(titulo, padre);
     boton->setObjectName(QLatin1String(nombre));
-    boton->setShortcut(atajo);
     return boton;
 }
 
@@ -81,12 +83,19 @@ frmArbol::frmArbol(ModeloElTarvo &modelo, std::function<bool()> completarEdicion
     lblCoincidencias->setObjectName(QStringLiteral("lblCoincidencias"));
     cmdCambiarSiNo = CrearBoton(this, "cmdCambiarSiNo", QStringLiteral("Cambiar Sí/No"));
     cmdQuitarObjeto = CrearBoton(this, "cmdQuitarObjeto", QStringLiteral("Quitar objeto"));
-    cmdDeshacer = CrearBoton(this, "cmdDeshacer", QStringLiteral("Deshacer"), QKeySequence(QStringLiteral("Ctrl+Z")));
-    cmdRehacer =
-        CrearBoton(this, "cmdRehacer", QStringLiteral("Rehacer"), QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+    // Disabled as a group in a game or a lesson, and each by the stack when there is nothing to undo or redo.
+    historia = new QActionGroup(this);
+    historia->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    const QUndoStack &pila = modelo.Doc().Historia();
+    cmdDeshacer = CrearBotonDeHistoria(pila.createUndoAction(historia, QStringLiteral("Deshacer")), "cmdDeshacer",
+                                       &ModeloElTarvo::Deshacer);
+    cmdDeshacer->defaultAction()->setShortcut(QKeySequence::Undo);
+    cmdRehacer = CrearBotonDeHistoria(pila.createRedoAction(historia, QStringLiteral("Rehacer")), "cmdRehacer",
+                                      &ModeloElTarvo::Rehacer);
+    cmdRehacer->defaultAction()->setShortcuts({QKeySequence::Redo, QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
 
     auto *botones = new QHBoxLayout;
-    for (QPushButton *boton : {cmdCambiarSiNo, cmdQuitarObjeto, cmdDeshacer, cmdRehacer})
+    for (QWidget *boton : std::initializer_list<QWidget *>{cmdCambiarSiNo, cmdQuitarObjeto, cmdDeshacer, cmdRehacer})
         botones->addWidget(boton);
     auto *columna = new QVBoxLayout(this);
     columna->addWidget(txtBuscar);
@@ -99,19 +108,17 @@ frmArbol::frmArbol(ModeloElTarvo &modelo, std::function<bool()> completarEdicion
         IrALineaElegida();
         MostrarBotones();
     });
-    const std::pair<QPushButton *, std::function<void()>> acciones[] = {
-        {cmdCambiarSiNo, [this] { this->modelo.CambiarSiNo(LineaElegida()); }},
-        {cmdQuitarObjeto, [this] { this->modelo.QuitarObjeto(LineaElegida()); }},
-        {cmdDeshacer, [this] { this->modelo.Deshacer(); }},
-        {cmdRehacer, [this] { this->modelo.Rehacer(); }}};
-    for (const auto &[boton, accion] : acciones)
-        connect(boton, &QPushButton::clicked, this, [this, accion = accion] {
+    const std::pair<QPushButton *, void (ModeloElTarvo::*)(int)> mendas[] = {
+        {cmdCambiarSiNo, &ModeloElTarvo::CambiarSiNo}, {cmdQuitarObjeto, &ModeloElTarvo::QuitarObjeto}};
+    for (const auto &[boton, orden] : mendas)
+        connect(boton, &QPushButton::clicked, this, [this, orden = orden] {
             if (this->completarEdicion())
-                accion();
+                (this->modelo.*orden)(LineaElegida());
         });
-    connect(&modelo, &ModeloElTarvo::BaseCambiada, this, &frmArbol::Reconstruir);
+    const Documento &documento = modelo.Doc();
+    connect(&documento, &Documento::EstructuraCambiada, this, &frmArbol::Reconstruir);
+    connect(&documento, &Documento::TextoCambiado, this, &frmArbol::MostrarTexto);
     connect(&modelo, &ModeloElTarvo::NombreCambiado, this, &frmArbol::MostrarTitulo);
-    connect(&modelo.LaHistoria(), &Historia::Cambiada, this, &frmArbol::MostrarBotones);
     const Juego &juego = modelo.ElJuego();
     for (auto senal : {&Juego::FaseCambiada, &Juego::FilaCambiada})
         connect(&juego, senal, this, [this] {
@@ -132,7 +139,7 @@ int frmArbol::LineaElegida() const
 void frmArbol::MostrarTitulo()
 {
     // The name of the file on view, as the main window's caption gives it (NomArch names only a new document's).
-    setWindowTitle(QStringLiteral("Árbol - ") + NombreArchivoParaTitulo(modelo.Doc().RutaArch));
+    setWindowTitle(QStringLiteral("Árbol - ") + NombreArchivoParaTitulo(modelo.Doc().RutaArch()));
 }
 
 void frmArbol::Reconstruir()
@@ -165,13 +172,33 @@ void frmArbol::MostrarCamino()
 
 void frmArbol::MostrarBotones()
 {
-    const bool fuera = modelo.FueraDeJuego();
     const int clase = arbol->currentIndex().siblingAtColumn(0).data(ModeloArbol::ClaseRol).toInt();
     const bool elegida = arbol->currentIndex().isValid();
     cmdCambiarSiNo->setEnabled(elegida && clase == ModeloArbol::Pregunta && modelo.PuedeCambiarSiNo(LineaElegida()));
     cmdQuitarObjeto->setEnabled(elegida && clase == ModeloArbol::Objeto && modelo.PuedeQuitarObjeto(LineaElegida()));
-    cmdDeshacer->setEnabled(fuera && modelo.LaHistoria().PuedeDeshacer());
-    cmdRehacer->setEnabled(fuera && modelo.LaHistoria().PuedeRehacer());
+    historia->setEnabled(modelo.PuedeCambiarBase());
+}
+
+void frmArbol::MostrarTexto(int linea)
+{
+    lblCoincidencias->clear();
+    modeloArbol.TextoCambiado(linea);
+}
+
+QToolButton *frmArbol::CrearBotonDeHistoria(QAction *accion, const char *nombre, void (ModeloElTarvo::*orden)())
+{
+    // The stack's own undo() or redo() would act before the edit is complete and in any phase.
+    disconnect(accion, &QAction::triggered, &modelo.Doc().Historia(), nullptr);
+    connect(accion, &QAction::triggered, this, [this, orden] {
+        if (completarEdicion())
+            (modelo.*orden)();
+    });
+    addAction(accion);
+    auto *boton = new QToolButton(this);
+    boton->setObjectName(QLatin1String(nombre));
+    boton->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    boton->setDefaultAction(accion);
+    return boton;
 }
 
 void frmArbol::IrALineaElegida()

@@ -7,9 +7,11 @@
 
 #include <functional>
 
+class QActionGroup;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QToolButton;
 class QTreeView;
 
 // The whole knowledge base as a tree: find, jump to a line, mend and undo. It shows the model and hands it the
@@ -27,15 +29,19 @@ public:
     QLabel *lblCoincidencias;
     QPushButton *cmdCambiarSiNo;
     QPushButton *cmdQuitarObjeto;
-    QPushButton *cmdDeshacer;
-    QPushButton *cmdRehacer;
+    // The history's own actions, named after the change they undo or redo.
+    QToolButton *cmdDeshacer;
+    QToolButton *cmdRehacer;
 
 private:
     // The line of the selected row; 0 when none is selected.
     int LineaElegida() const;
     void MostrarTitulo();
-    // After any change of the base: rows again, with the lines that were expanded and selected as they were.
+    // After a change of the lines or links: rows again, with the lines that were expanded and selected as they were.
     void Reconstruir();
+    void MostrarTexto(int linea);
+    // An action of the history, which first completes the main window's edit and acts only when the model allows.
+    QToolButton *CrearBotonDeHistoria(QAction *accion, const char *nombre, void (ModeloElTarvo::*orden)());
     void MostrarCamino();
     void MostrarBotones();
     // A row chosen out of play shows its line in the main window, as typing its number into the line box does.
@@ -45,5 +51,6 @@ private:
     ModeloElTarvo &modelo;
     std::function<bool()> completarEdicion;
     ModeloArbol modeloArbol;
+    QActionGroup *historia;
     bool reconstruyendo = false;
 };
