@@ -3,7 +3,9 @@
 #include "arbol.h"
 #include "json.h"
 #include "kb/enmiendas.h"
+#include "kb/errores.h"
 #include "kb/escritortvo.h"
+#include "kb/lectortvo.h"
 #include "objetos.h"
 #include "revision.h"
 
@@ -39,6 +41,11 @@ bool EsArchivo(const QString &ruta)
         Errores() << "eltarvo-tvo: " << ruta << ": no existe\n";
     else if (info.isDir())
         Errores() << "eltarvo-tvo: " << ruta << ": es una carpeta, no un archivo\n";
+    else if (!info.isFile())
+        Errores() << "eltarvo-tvo: " << ruta << ": no es un archivo corriente\n";
+    else if (LectorTvo::ComprobarArchivo(ruta) == Error::SinMemoria)
+        Errores() << "eltarvo-tvo: " << ruta << ": pasa de " << LectorTvo::MaxBytes / (1 << 20)
+                  << " MiB: no es una base de conocimiento\n";
     else
         return true;
     return false;

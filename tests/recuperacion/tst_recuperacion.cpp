@@ -11,7 +11,7 @@ private:
     QStringList Copias() const { return QDir(CarpetaCopias()).entryList({"*.recuperacion"}, QDir::Files); }
     // The program dies as a kill leaves it: its copy stays, its lock goes with it. Another one starts and is
     // asked about the copies left behind, with these answers.
-    void Renacer(const QString &respuestas)
+    void Renacer(const QString &respuestas, const std::optional<QString> &archivo = std::nullopt)
     {
         modelo.reset();
         recuperacion = std::make_unique<Recuperacion>(CarpetaCopias());
@@ -19,7 +19,7 @@ private:
         modelo->Form_Load();
         guion->mostrados.clear();
         Pasos(respuestas);
-        modelo->Arrancar(std::nullopt);
+        modelo->Arrancar(archivo);
     }
     static QString Pregunta(const QString &ruta)
     {
@@ -82,6 +82,52 @@ private slots:
         // Escape and the close box are no No: the copy restored above waits again.
         Renacer("r:no;r:no;r:cancelar");
         QCOMPARE(Copias().size(), 4);
+    }
+
+    // Killed in the middle of a lesson, after the question box was left: the copy holds the base as it was before.
+    void aLessonHalfTaughtIsNotInTheCopy()
+    {
+        Abrir(BaseDeEjemplo());
+        Pasos("carac=Aves;<carac");
+        const QByteArray antes = ArchivoDe(Base());
+        Pasos("jugar;si;no;pr=¿Canta?;<pr;o1=gorrión;<o1");
+        Renacer("r:si");
+        QCOMPARE(ArchivoDe(Base()), antes);
+    }
+
+    // The copy waited while another program saved its file: restored, it is a document never saved, so that
+    // "Guardar" does not overwrite that save.
+    void aCopyNeverOverwritesAFileChangedSince()
+    {
+        Abrir(BaseDeEjemplo());
+        Pasos("pr=¿Vuela?;<pr");
+        const QByteArray copiado = ArchivoDe(Base());
+        Renacer("r:cancelar");
+        modelo->AbrirArchivo(Ruta("base.tvo"));
+        Pasos("jugar;no;no;o1=gato;pr=¿Maúlla?;si;guardar");
+        const QByteArray guardado = LeerBytes(Ruta("base.tvo"));
+        Renacer("r:si;r:aceptar");
+        QCOMPARE(guion->mostrados,
+                 (QStringList{Pregunta(Ruta("base.tvo")),
+                              Ruta("base.tvo").right(60) +
+                                  ": El archivo «base.tvo» cambió en el disco después de que El Tarvo lo abriera o "
+                                  "guardara por última vez. Los cambios recuperados no se escriben sobre él: «Guardar» "
+                                  "le pedirá dónde guardarlos. [A!]"}));
+        QCOMPARE(std::tuple(ArchivoDe(Base()), modelo->Titulo()),
+                 std::tuple(copiado, QStringLiteral("base.tvo - El Tarvo")));
+        Pasos("f:;guardar");
+        QCOMPARE(LeerBytes(Ruta("base.tvo")), guardado);
+    }
+
+    // The file named on the command line is the one whose work was restored: the work stays on view.
+    void theCommandLineKeepsTheWorkRestoredOfItsFile()
+    {
+        Abrir(BaseDeEjemplo());
+        Pasos("pr=¿Vuela?;<pr");
+        const QByteArray copiado = ArchivoDe(Base());
+        Renacer("r:si", Ruta("base.tvo"));
+        QCOMPARE(guion->mostrados, QStringList{Pregunta(Ruta("base.tvo"))});
+        QCOMPARE(std::tuple(ArchivoDe(Base()), modelo->Doc().Modificado()), std::tuple(copiado, true));
     }
 
     void aCopyThatCannotBeWrittenIsToldOnce()
