@@ -315,6 +315,7 @@ int Documento::Escribir()
 {
     const QList<QByteArray> registros = codificador.Codificar(base);
     if (const int error = GuardarBytes(registros, rutaArch)) {
+        // A write that did not happen leaves the document changed, whatever it was before.
         forzado = true;
         ActualizarCopia();
         return error;

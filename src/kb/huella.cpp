@@ -5,13 +5,11 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <algorithm>
 #include <cstring>
 
 namespace {
 
 constexpr auto Algoritmo = QCryptographicHash::Sha1;
-constexpr qint64 Tanda = 1 << 20;
 
 } // namespace
 
@@ -50,27 +48,19 @@ bool ArchivoContiene(const QString &ruta, const QList<QByteArray> &partes)
         total += parte.size();
     if (archivo.size() != total)
         return false;
-    QByteArray leido(Tanda, Qt::Uninitialized);
-    qsizetype parte = 0;
-    qsizetype dentro = 0;
-    for (qint64 n; (n = archivo.read(leido.data(), Tanda)) > 0;) {
-        // The piece read is compared with the parts it spans.
-        for (qint64 hecho = 0; hecho < n;) {
-            while (parte < partes.size() && partes[parte].isEmpty())
-                ++parte;
-            if (parte >= partes.size())
-                return false;
-            const QByteArray &esperado = partes[parte];
-            const qint64 trozo = std::min<qint64>(n - hecho, esperado.size() - dentro);
-            if (std::memcmp(leido.constData() + hecho, esperado.constData() + dentro, trozo) != 0)
-                return false;
-            hecho += trozo;
-            dentro += trozo;
-            if (dentro == esperado.size()) {
-                ++parte;
-                dentro = 0;
-            }
-        }
+    // Mapped, the file is compared where the system keeps it, without copying it first.
+    QByteArray leidos;
+    const char *bytes = total > 0 ? reinterpret_cast<const char *>(archivo.map(0, total)) : nullptr;
+    if (!bytes) {
+        leidos = archivo.readAll();
+        if (leidos.size() != total)
+            return false;
+        bytes = leidos.constData();
     }
-    return archivo.atEnd() && archivo.error() == QFileDevice::NoError;
+    for (const QByteArray &parte : partes) {
+        if (std::memcmp(bytes, parte.constData(), parte.size()) != 0)
+            return false;
+        bytes += parte.size();
+    }
+    return true;
 }

@@ -26,5 +26,5 @@ Huella HuellaDeArchivo(const QString &ruta);
 QByteArray HashDe(const QList<QByteArray> &partes);
 // The hash of the file's bytes; empty when it cannot be read.
 QByteArray HashDeArchivo(const QString &ruta);
-// Whether the file at ruta holds exactly these bytes, read and compared a piece at a time.
+// Whether the file at ruta holds exactly these bytes.
 bool ArchivoContiene(const QString &ruta, const QList<QByteArray> &partes);

@@ -11,6 +11,8 @@
 #include <QUrl>
 #include <QUuid>
 
+#include <algorithm>
+
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
@@ -23,6 +25,7 @@ namespace {
 const QByteArray Firma = "El Tarvo: copia de recuperacion 2\n";
 const QByteArray FirmaAnterior = "El Tarvo: copia de recuperacion 1\n";
 const QString Extension = QStringLiteral(".recuperacion");
+const QString ExtensionBorrada = QStringLiteral(".borrada");
 constexpr QFile::Permissions SoloDelUsuario = QFile::ReadOwner | QFile::WriteOwner;
 
 std::unique_ptr<QLockFile> Candado(const QString &archivo)
@@ -158,7 +161,17 @@ void Recuperacion::Descartar()
 {
     if (!candado)
         return;
-    QFile::remove(archivo);
+    // Removing the copy of a large base takes milliseconds that a save need not wait for. Renamed, it is no copy
+    // that a program would offer, and its lock may go; another thread removes it.
+    const QString borrada = archivo + ExtensionBorrada;
+    const auto terminado = [](const std::future<void> &borrado) {
+        return borrado.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+    };
+    borrados.erase(std::remove_if(borrados.begin(), borrados.end(), terminado), borrados.end());
+    if (QFile::rename(archivo, borrada))
+        borrados.push_back(std::async(std::launch::async, [borrada] { QFile::remove(borrada); }));
+    else
+        QFile::remove(archivo);
     candado.reset();
     archivo.clear();
 }

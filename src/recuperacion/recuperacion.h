@@ -8,6 +8,7 @@
 #include <QLockFile>
 #include <QString>
 
+#include <future>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -34,7 +35,7 @@ public:
     };
 
     explicit Recuperacion(QString carpeta);
-    // The copy stays where it is: only a deliberate end drops it.
+    // The copy stays where it is: only a deliberate end drops it. Copies dropped before are gone.
     ~Recuperacion();
     // $XDG_STATE_HOME/eltarvo, or ~/.local/state/eltarvo; the application's data folder where XDG does not apply.
     static QString CarpetaPorDefecto();
@@ -60,4 +61,6 @@ private:
     QString carpeta;
     QString archivo;
     std::unique_ptr<QLockFile> candado;
+    // Copies dropped, being removed by another thread; each future waits for its removal when it goes.
+    std::vector<std::future<void>> borrados;
 };
