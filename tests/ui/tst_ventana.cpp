@@ -428,7 +428,9 @@ private slots:
                  std::tuple(QStringLiteral("1 coincidencia"), QStringLiteral("6"), true));
         QCOMPARE(Base().TextoLinea[1], QStringLiteral("corregido"));
         arbol->cmdQuitarObjeto->click();
-        QCOMPARE(Base().NumLineas, 5);
+        // The history's buttons name the change they take back or make again.
+        QCOMPARE(std::tuple(Base().NumLineas, arbol->cmdDeshacer->text(), arbol->cmdRehacer->isEnabled()),
+                 std::tuple(qint16(5), QStringLiteral("Deshacer Quitar objeto"), false));
         // The search field keeps its own undo keys; the tree hands them on to the window.
         arbol->arbol->setFocus();
         QTest::keyClick(arbol->arbol, Qt::Key_Z, Qt::ControlModifier);

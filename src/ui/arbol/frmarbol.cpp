@@ -88,10 +88,10 @@ frmArbol::frmArbol(ModeloElTarvo &modelo, std::function<bool()> completarEdicion
     historia->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
     const QUndoStack &pila = modelo.Doc().Historia();
     cmdDeshacer = CrearBotonDeHistoria(pila.createUndoAction(historia, QStringLiteral("Deshacer")), "cmdDeshacer",
-                                       &ModeloElTarvo::Deshacer);
+                                       [this] { this->modelo.Deshacer(); });
     cmdDeshacer->defaultAction()->setShortcut(QKeySequence::Undo);
     cmdRehacer = CrearBotonDeHistoria(pila.createRedoAction(historia, QStringLiteral("Rehacer")), "cmdRehacer",
-                                      &ModeloElTarvo::Rehacer);
+                                      [this] { this->modelo.Rehacer(); });
     cmdRehacer->defaultAction()->setShortcuts({QKeySequence::Redo, QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
 
     auto *botones = new QHBoxLayout;
@@ -108,12 +108,13 @@ frmArbol::frmArbol(ModeloElTarvo &modelo, std::function<bool()> completarEdicion
         IrALineaElegida();
         MostrarBotones();
     });
-    const std::pair<QPushButton *, void (ModeloElTarvo::*)(int)> mendas[] = {
-        {cmdCambiarSiNo, &ModeloElTarvo::CambiarSiNo}, {cmdQuitarObjeto, &ModeloElTarvo::QuitarObjeto}};
-    for (const auto &[boton, orden] : mendas)
-        connect(boton, &QPushButton::clicked, this, [this, orden = orden] {
+    const std::pair<QPushButton *, std::function<void()>> mendas[] = {
+        {cmdCambiarSiNo, [this] { this->modelo.CambiarSiNo(LineaElegida()); }},
+        {cmdQuitarObjeto, [this] { this->modelo.QuitarObjeto(LineaElegida()); }}};
+    for (const auto &[boton, menda] : mendas)
+        connect(boton, &QPushButton::clicked, this, [this, menda = menda] {
             if (this->completarEdicion())
-                (this->modelo.*orden)(LineaElegida());
+                menda();
         });
     const Documento &documento = modelo.Doc();
     connect(&documento, &Documento::EstructuraCambiada, this, &frmArbol::Reconstruir);
@@ -185,13 +186,13 @@ void frmArbol::MostrarTexto(int linea)
     modeloArbol.TextoCambiado(linea);
 }
 
-QToolButton *frmArbol::CrearBotonDeHistoria(QAction *accion, const char *nombre, void (ModeloElTarvo::*orden)())
+QToolButton *frmArbol::CrearBotonDeHistoria(QAction *accion, const char *nombre, std::function<void()> orden)
 {
     // The stack's own undo() or redo() would act before the edit is complete and in any phase.
     disconnect(accion, &QAction::triggered, &modelo.Doc().Historia(), nullptr);
-    connect(accion, &QAction::triggered, this, [this, orden] {
+    connect(accion, &QAction::triggered, this, [this, orden = std::move(orden)] {
         if (completarEdicion())
-            (modelo.*orden)();
+            orden();
     });
     addAction(accion);
     auto *boton = new QToolButton(this);

@@ -41,7 +41,7 @@ private:
     void Reconstruir();
     void MostrarTexto(int linea);
     // An action of the history, which first completes the main window's edit and acts only when the model allows.
-    QToolButton *CrearBotonDeHistoria(QAction *accion, const char *nombre, void (ModeloElTarvo::*orden)());
+    QToolButton *CrearBotonDeHistoria(QAction *accion, const char *nombre, std::function<void()> orden);
     void MostrarCamino();
     void MostrarBotones();
     // A row chosen out of play shows its line in the main window, as typing its number into the line box does.
