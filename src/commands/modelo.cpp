@@ -258,6 +258,7 @@ void ModeloElTarvo::GuardarComo()
     const bool escrito = EscribirArchivo();
     if (terminando)
         return;
+    MostrarNombreArchivo();
     // A failed write leaves the old file as it was, and the document marked as changed.
     if (!escrito)
         MostrarArchivoEnVisor();

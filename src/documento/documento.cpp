@@ -308,7 +308,6 @@ void Documento::Renombrar(const QString &ruta)
     contenidoConocido = false;
     guardada.reset();
     pila.resetClean();
-    emit NombreCambiado();
 }
 
 int Documento::Escribir()

@@ -68,6 +68,7 @@ public:
     // Whether the file at RutaArch is no longer what this document last read or wrote there.
     bool ArchivoCambiado() const;
     // The path chosen in Save As becomes the document's file, as the user found it; it holds none of its states.
+    // The name is shown once the file is written.
     void Renombrar(const QString &ruta);
     // Writes the base to its file; the error number, 0 when it was written and the document is saved.
     int Escribir();
