@@ -247,8 +247,10 @@ void ModeloElTarvo::GuardarComo()
         documento.ForzarModificado();
         return;
     }
-    // A file counts as existing when it can be opened for reading.
-    if (QFile(*candidato).open(QIODevice::ReadOnly) &&
+    // A file counts as existing when it can be opened for reading; what is no file (a pipe, which would block the
+    // opening) counts as existing without a try.
+    const QFileInfo info(*candidato);
+    if (((info.exists() && !info.isFile()) || QFile(*candidato).open(QIODevice::ReadOnly)) &&
         plataforma.Mensaje(QStringLiteral("¿Sobreescribir?"), TituloDeRuta(*candidato), Plataforma::Botones::SiNo,
                            Plataforma::Icono::Exclamacion) != Plataforma::Respuesta::Si) {
         plataforma.Pitido();

@@ -130,6 +130,9 @@ private slots:
                                              << "-- m- --";
         QTest::newRow("a failed save of an unchanged document") << "abrir fallar"
                                                                 << "-- mc";
+        // The file named after the failed save holds none of the states: back at the one opened is no saved state.
+        QTest::newRow("a failed save, then undone to the state opened") << "abrir texto fallar deshacer"
+                                                                        << "-- mc mc mc";
         // A new document is changed until saved; its copy is kept only while it differs from an empty one.
         QTest::newRow("a new document taught, undone, redone, saved") << "nuevo leccion deshacer rehacer guardar"
                                                                       << "m- mc m- mc --";
