@@ -247,10 +247,11 @@ void ModeloElTarvo::GuardarComo()
         documento.ForzarModificado();
         return;
     }
-    // A file counts as existing when it can be opened for reading; what is no file (a pipe, which would block the
-    // opening) counts as existing without a try.
+    // A file counts as existing when it can be opened for reading; a pipe, which would block the opening, counts as
+    // existing without a try.
     const QFileInfo info(*candidato);
-    if (((info.exists() && !info.isFile()) || QFile(*candidato).open(QIODevice::ReadOnly)) &&
+    const bool especial = info.exists() && !info.isFile() && !info.isDir();
+    if ((especial || QFile(*candidato).open(QIODevice::ReadOnly)) &&
         plataforma.Mensaje(QStringLiteral("¿Sobreescribir?"), TituloDeRuta(*candidato), Plataforma::Botones::SiNo,
                            Plataforma::Icono::Exclamacion) != Plataforma::Respuesta::Si) {
         plataforma.Pitido();
