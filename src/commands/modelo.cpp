@@ -229,8 +229,7 @@ void ModeloElTarvo::Guardar()
                                .arg(NombreArchivoParaTitulo(documento.RutaArch())),
                            TituloDeRuta(documento.RutaArch()), Plataforma::Botones::SiNo,
                            Plataforma::Icono::Exclamacion) != Plataforma::Respuesta::Si) {
-        // A write that did not happen leaves the document changed.
-        documento.ForzarModificado();
+        documento.SinArchivo();
         return;
     }
     if (!EscribirArchivo() && !terminando)

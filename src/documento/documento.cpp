@@ -314,9 +314,7 @@ int Documento::Escribir()
 {
     const QList<QByteArray> registros = codificador.Codificar(base);
     if (const int error = GuardarBytes(registros, rutaArch)) {
-        // A write that did not happen leaves the document changed, whatever it was before.
-        forzado = true;
-        ActualizarCopia();
+        SinArchivo();
         return error;
     }
     huella = HuellaDeArchivo(rutaArch);
@@ -329,6 +327,14 @@ int Documento::Escribir()
     pila.setClean();
     ActualizarCopia();
     return 0;
+}
+
+void Documento::SinArchivo()
+{
+    // The file may be gone or another's: what it holds is not known.
+    guardada.reset();
+    forzado = true;
+    ActualizarCopia();
 }
 
 std::vector<Recuperacion::Copia> Documento::CopiasAbandonadas()

@@ -72,6 +72,9 @@ public:
     void Renombrar(const QString &ruta);
     // Writes the base to its file; the error number, 0 when it was written and the document is saved.
     int Escribir();
+    // A write that did not happen, or that the user refused over a file changed on disk: the document is changed,
+    // whatever it was before, and the recovery copy keeps it, since its file may not.
+    void SinArchivo();
 
     // The copies left by programs that ended without saving; a copy folder that cannot be used is told once.
     std::vector<Recuperacion::Copia> CopiasAbandonadas();
