@@ -21,12 +21,16 @@ private:
         documento->EmpezarLectura(Ruta("base.tvo"));
         QCOMPARE(documento->Leer([](int) { return Documento::TrasError::Omitir; }), Documento::Lectura::Completa);
     }
-    // The program is killed: its copy stays; another starts and restores the copy.
-    void Renacer()
+    // A program starts over the folder of copies; after a kill, the copy of the one before stays and its lock goes.
+    void Arrancar()
     {
         documento.reset();
         recuperacion = std::make_unique<Recuperacion>(carpeta->filePath("estado"));
         documento = std::make_unique<Documento>(*guion, *recuperacion);
+    }
+    void Restaurar()
+    {
+        Arrancar();
         std::vector<Recuperacion::Copia> copias = documento->CopiasAbandonadas();
         QCOMPARE(copias.size(), size_t(1));
         QVERIFY(documento->Restaurar(std::move(copias[0])));
@@ -50,7 +54,7 @@ private:
                  documento->Renombrar(Ruta("falta/otro.tvo"));
                  QCOMPARE(documento->Escribir(), 76);
              }},
-            {"restaurar", [&] { Renacer(); }}};
+            {"restaurar", [&] { Restaurar(); }}};
         QVERIFY2(pasos.contains(paso), qPrintable(paso));
         pasos.value(paso)();
     }
@@ -65,8 +69,7 @@ private slots:
     {
         carpeta = std::make_unique<QTemporaryDir>();
         guion = std::make_unique<PlataformaGuion>(carpeta->path());
-        recuperacion = std::make_unique<Recuperacion>(carpeta->filePath("estado"));
-        documento = std::make_unique<Documento>(*guion, *recuperacion);
+        Arrancar();
     }
 
     void cleanup()
@@ -193,12 +196,9 @@ private slots:
             QCOMPARE(QFile::permissions(archivo) & deOtros, QFileDevice::Permissions());
 #ifdef Q_OS_UNIX
         // A folder open to others: its copies are neither written nor offered, and that is told once.
-        documento.reset();
-        recuperacion = std::make_unique<Recuperacion>(carpeta->filePath("estado"));
-        QVERIFY(QFile::setPermissions(carpeta->filePath("estado"), QFile::ReadOwner | QFile::WriteOwner |
-                                                                       QFile::ExeOwner | QFile::ReadOther |
-                                                                       QFile::ExeOther));
-        documento = std::make_unique<Documento>(*guion, *recuperacion);
+        QVERIFY(QFile::setPermissions(carpeta->filePath("estado"),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther));
+        Arrancar();
         guion->ResponderMensaje(Plataforma::Respuesta::Aceptar);
         QVERIFY(documento->CopiasAbandonadas().empty());
         Abrir(BaseDeEjemplo());

@@ -129,14 +129,6 @@ private slots:
         QCOMPARE(guion->mostrados, QStringList{Pregunta(Ruta("base.tvo"))});
         QCOMPARE(std::tuple(ArchivoDe(Base()), modelo->Doc().Modificado()), std::tuple(copiado, true));
     }
-
-    void aCopyThatCannotBeWrittenIsToldOnce()
-    {
-        EscribirBytes(CarpetaCopias(), "un archivo donde iría la carpeta");
-        Pasos("r:aceptar;pr=uno;<pr;o1=a;o2=b;si;pr=dos;<pr");
-        QCOMPARE(guion->mostrados.size(), 1);
-        QVERIFY(guion->mostrados[0].startsWith(QStringLiteral("Copia de recuperación: No se puede escribir")));
-    }
 };
 
 QTEST_MAIN(TestRecuperacion)

@@ -274,27 +274,6 @@ private slots:
         QCOMPARE(ElJuego().LineaActual(), qint16(boton == "cmdArrDer" ? 2 : 1));
     }
 
-    // The close box asks as "Salir" does, about the edit left in a box too: only No ends the program, and drops the
-    // recovery copy.
-    void theCloseBoxAsksAboutUnsavedWork_data()
-    {
-        Columnas<QString, bool>("respuestas", "cierra");
-        QTest::newRow("Yes: save it yourself") << "r:si;r:aceptar" << false;
-        QTest::newRow("No") << "r:no" << true;
-        QTest::newRow("Cancel") << "r:cancelar" << false;
-    }
-
-    void theCloseBoxAsksAboutUnsavedWork()
-    {
-        auto [respuestas, cierra] = Celdas<QString, bool>("respuestas", "cierra");
-        Abrir(BaseDeEjemplo());
-        Teclear("txtPreguntaUsr", QStringLiteral("cambiada"));
-        Pasos(respuestas);
-        ventana->windowHandle()->close();
-        QCOMPARE(std::tuple(ventana->isVisible(), QFile::exists(recuperacion->Archivo()), Base().TextoLinea[1]),
-                 std::tuple(!cierra, !cierra, QStringLiteral("cambiada")));
-    }
-
     void escapeAndTheCloseBoxChangeNothing_data()
     {
         // The answer; Aceptar where the box must stay up (it is then answered with Retry).
