@@ -243,9 +243,7 @@ void Documento::Nuevo(const QString &ruta)
     rutaArch = ruta;
     base = BaseNueva();
     esArchivoNuevo = true;
-    huella = {};
-    contenido = {};
-    contenidoConocido = false;
+    enDisco = {};
     Empezar(BaseNueva(), true);
 }
 
@@ -280,9 +278,7 @@ Documento::Lectura Documento::Leer(const std::function<TrasError(int)> &alFallar
             return Lectura::Terminada;
         }
     }
-    huella = lector->HuellaLeida();
-    contenido = {lector->Bytes()};
-    contenidoConocido = true;
+    enDisco = {lector->HuellaLeida(), {lector->Bytes()}, true};
     lector.reset();
     // What failed to read is missing from the base: "Guardar" must not write it over the file without asking.
     esArchivoNuevo = !completo;
@@ -293,19 +289,17 @@ Documento::Lectura Documento::Leer(const std::function<TrasError(int)> &alFallar
 bool Documento::ArchivoCambiado() const
 {
     const Huella ahora = HuellaDeArchivo(rutaArch);
-    if (!ahora.MismoTamanoYHora(huella))
+    if (!ahora.MismoTamanoYHora(enDisco.huella))
         return true;
     // A file system may keep times to the second: the bytes tell.
-    return ahora.tamano >= 0 && contenidoConocido && !ArchivoContiene(rutaArch, contenido);
+    return ahora.tamano >= 0 && enDisco.contenidoConocido && !ArchivoContiene(rutaArch, enDisco.contenido);
 }
 
 void Documento::Renombrar(const QString &ruta)
 {
     rutaArch = ruta;
     esArchivoNuevo = false;
-    huella = HuellaDeArchivo(ruta);
-    contenido = {};
-    contenidoConocido = false;
+    enDisco = {HuellaDeArchivo(ruta), {}, false};
     guardada.reset();
     pila.resetClean();
 }
@@ -317,9 +311,7 @@ int Documento::Escribir()
         SinArchivo();
         return error;
     }
-    huella = HuellaDeArchivo(rutaArch);
-    contenido = registros;
-    contenidoConocido = true;
+    enDisco = {HuellaDeArchivo(rutaArch), registros, true};
     esArchivoNuevo = false;
     guardada = base;
     pendiente = false;
@@ -348,41 +340,40 @@ bool Documento::Restaurar(Recuperacion::Copia &&copia)
 {
     rutaArch = copia.RutaArch;
     base = *copia.base;
-    huella = {};
-    contenido = {};
-    contenidoConocido = false;
+    enDisco = {};
+    // A document never saved, or whose file changed since, is saved through the dialog and differs from an empty one.
     std::optional<BaseConocimiento> delArchivo = BaseNueva();
-    bool intacto = !copia.guardado;
-    const Huella ahora = HuellaDeArchivo(rutaArch);
-    if (copia.guardado && copia.huella && ahora.MismoTamanoYHora(*copia.huella)) {
-        QFile archivo(rutaArch);
-        if (ahora.tamano < 0) {
-            intacto = true;
-            delArchivo.reset();
-        } else if (LectorTvo::ComprobarArchivo(rutaArch) == 0 && archivo.open(QIODevice::ReadOnly)) {
-            const QByteArray bytes = archivo.readAll();
-            intacto = copia.huella->hash.isEmpty() || HashDe({bytes}) == copia.huella->hash;
-            delArchivo.emplace();
-            LectorTvo::DeBytes(*delArchivo, bytes).LeerIgnorandoErrores();
-            contenido = {bytes};
-            contenidoConocido = true;
-        }
-    }
+    const bool intacto = !copia.guardado || RecuperarArchivo(copia.huella, delArchivo);
     esArchivoNuevo = !copia.guardado || !intacto;
-    if (intacto && copia.guardado) {
-        huella = *copia.huella;
-    } else {
-        // Nothing is known of the file: the document is saved through the dialog, and differs from an empty one.
-        delArchivo = BaseNueva();
-        contenido = {};
-        contenidoConocido = false;
-    }
     recuperacion.Adoptar(std::move(copia));
     Empezar(std::move(delArchivo), true);
     // The copy adopted holds this base already, and says what its file is unless that changed.
     if (!intacto)
         ActualizarCopia();
     return intacto;
+}
+
+bool Documento::RecuperarArchivo(const std::optional<Huella> &segunCopia, std::optional<BaseConocimiento> &delArchivo)
+{
+    const Huella ahora = HuellaDeArchivo(rutaArch);
+    if (!segunCopia || !ahora.MismoTamanoYHora(*segunCopia))
+        return false;
+    // No file then, and none now.
+    if (ahora.tamano < 0) {
+        enDisco = {*segunCopia, {}, false};
+        delArchivo.reset();
+        return true;
+    }
+    QFile archivo(rutaArch);
+    if (LectorTvo::ComprobarArchivo(rutaArch) != 0 || !archivo.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = archivo.readAll();
+    if (!segunCopia->hash.isEmpty() && HashDe({bytes}) != segunCopia->hash)
+        return false;
+    enDisco = {*segunCopia, {bytes}, true};
+    delArchivo.emplace();
+    LectorTvo::DeBytes(*delArchivo, bytes).LeerIgnorandoErrores();
+    return true;
 }
 
 void Documento::Empezar(std::optional<BaseConocimiento> delArchivo, bool sinGuardar)
@@ -427,8 +418,9 @@ std::optional<Huella> Documento::HuellaParaCopia()
     if (esArchivoNuevo)
         return std::nullopt;
     // Hashed once for every read or write, when the first copy needs it.
-    if (huella.hash.isEmpty() && huella.tamano >= 0 && contenidoConocido)
-        huella.hash = HashDe(contenido);
+    Huella &huella = enDisco.huella;
+    if (huella.hash.isEmpty() && huella.tamano >= 0 && enDisco.contenidoConocido)
+        huella.hash = HashDe(enDisco.contenido);
     return huella;
 }
 

@@ -41,7 +41,7 @@ public:
     bool Modificado() const;
     const QUndoStack &Historia() const { return pila; }
     // The bytes last read from or written to the file, in consecutive pieces.
-    const QList<QByteArray> &Contenido() const { return contenido; }
+    const QList<QByteArray> &Contenido() const { return enDisco.contenido; }
 
     // The changes, each a step of the history; a change that would leave the base as it is does nothing.
     // The learning step: line `linea` becomes the question, answered respuestaSi for objeto2.
@@ -101,6 +101,9 @@ private:
     // Writes the recovery copy while the base differs from its file, and drops it when it does not.
     void ActualizarCopia();
     std::optional<Huella> HuellaParaCopia();
+    // Whether the file at RutaArch is still what a copy says its document last read or wrote there; then it is known
+    // as such, and delArchivo is the base it holds.
+    bool RecuperarArchivo(const std::optional<Huella> &segunCopia, std::optional<BaseConocimiento> &delArchivo);
     void AvisarCopiaFallida(int error);
 
     Plataforma &plataforma;
@@ -111,10 +114,14 @@ private:
     // The base as its file holds it: as read or written, empty for a new document, nothing when the file holds none
     // of it (a save that failed).
     std::optional<BaseConocimiento> guardada;
-    Huella huella;
-    QList<QByteArray> contenido;
-    // After Save As chose a file that was not written, only its size and time are known.
-    bool contenidoConocido = false;
+    // What this document last read or wrote at RutaArch.
+    struct EnDisco {
+        Huella huella;
+        QList<QByteArray> contenido;
+        // After Save As chose a file that was not written, only its size and time are known.
+        bool contenidoConocido = false;
+    };
+    EnDisco enDisco;
     bool pendiente = false;
     bool forzado = false;
     QUndoStack pila;
