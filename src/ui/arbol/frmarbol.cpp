@@ -89,10 +89,10 @@ frmArbol::frmArbol(ModeloElTarvo &modelo, std::function<bool()> completarEdicion
     const QUndoStack &pila = modelo.Doc().Historia();
     cmdDeshacer = CrearBotonDeHistoria(pila.createUndoAction(historia, QStringLiteral("Deshacer")), "cmdDeshacer",
                                        [this] { this->modelo.Deshacer(); });
-    cmdDeshacer->defaultAction()->setShortcut(QKeySequence::Undo);
+    cmdDeshacer->defaultAction()->setShortcuts(QKeySequence::Undo);
     cmdRehacer = CrearBotonDeHistoria(pila.createRedoAction(historia, QStringLiteral("Rehacer")), "cmdRehacer",
                                       [this] { this->modelo.Rehacer(); });
-    cmdRehacer->defaultAction()->setShortcuts({QKeySequence::Redo, QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+    cmdRehacer->defaultAction()->setShortcuts(QKeySequence::Redo);
 
     auto *botones = new QHBoxLayout;
     for (QWidget *boton : std::initializer_list<QWidget *>{cmdCambiarSiNo, cmdQuitarObjeto, cmdDeshacer, cmdRehacer})
