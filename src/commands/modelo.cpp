@@ -97,6 +97,20 @@ void ModeloElTarvo::Restaurar(Recuperacion::Copia &&copia)
                            Plataforma::Icono::Exclamacion);
 }
 
+bool ModeloElTarvo::PuedeVolverA(int linea) const
+{
+    return juego.PuedeVolver() && Base().EsPregunta(linea) && linea != juego.LineaActual() &&
+           juego.Camino().contains(linea);
+}
+
+void ModeloElTarvo::VolverA(int linea)
+{
+    if (!PuedeVolverA(linea))
+        return;
+    while (juego.FaseActual() != Fase::Jugando || juego.LineaActual() != linea)
+        juego.Volver();
+}
+
 void ModeloElTarvo::MostrarBaseDeHistoria()
 {
     juego.BaseMendada();

@@ -43,6 +43,11 @@ public:
     void Jugar() { juego.Jugar(); }
     void Responder(bool respuestaSi);
     void Parar() { juego.Parar(); }
+    // Alt+←: the last answer of a game taken back.
+    void Volver() { juego.Volver(); }
+    // The game back at an earlier question of its path, as after taking back the answers since, one by one.
+    bool PuedeVolverA(int linea) const;
+    void VolverA(int linea);
     void Abrir();
     // Opens the file as "Abrir..." does once the file is chosen, without asking about the document on view:
     // a file named on the command line.

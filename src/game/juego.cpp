@@ -44,6 +44,32 @@ void Juego::Parar()
         PonerFase(Fase::FueraDeJuego);
 }
 
+bool Juego::PuedeVolver() const
+{
+    return ((fase == Fase::Jugando || fase == Fase::BaseLlena) && camino.size() > 1) ||
+           (ModoAprender() && !primeraLeccion);
+}
+
+void Juego::Volver()
+{
+    if (!PuedeVolver()) {
+        plataforma.Pitido();
+        return;
+    }
+    if (ModoAprender()) {
+        PonerTexto(Caja::Objeto2, antesDeAprender.objeto2);
+        PonerTexto(Caja::Pregunta, antesDeAprender.pregunta);
+        for (const Caja caja : {Caja::Objeto1, Caja::Objeto2, Caja::Pregunta})
+            PonerFondo(caja, antesDeAprender.fondos[Indice(caja)]);
+    } else {
+        // The path is shorter before the line is shown, so that a view of it marks the line in play.
+        camino.removeLast();
+        IrALinea(static_cast<qint16>(camino.constLast()));
+        MostrarTextoLinea();
+    }
+    PonerFase(Fase::Jugando);
+}
+
 void Juego::ResponderEnJuego(bool respuestaSi)
 {
     if (base.EsPregunta(lineaActual)) {
@@ -78,6 +104,7 @@ void Juego::EntrarModoAprender()
         AvisarImpedimento(impedimento);
         return;
     }
+    antesDeAprender = {Texto(Caja::Objeto2), Texto(Caja::Pregunta), {fondos[0], fondos[1], fondos[2]}};
     const bool llena = impedimento == ImpedimentoAprender::BaseLlena;
     PonerFase(llena ? Fase::BaseLlena : Fase::Aprendiendo);
     PonerFondo(Caja::Pregunta, Fondo::Pregunta);

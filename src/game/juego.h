@@ -75,6 +75,11 @@ public:
     void Jugar();
     void Responder(bool respuestaSi);
     void Parar();
+    // Takes back the last answer of a game: the line shown before it is shown again as it was asked, and from the
+    // lesson begun after a wrong guess, the guess is in play again. It never changes the base; where there is no
+    // answer to take back (line 1, out of play, a confirmed guess, a new document's first lesson) it beeps.
+    bool PuedeVolver() const;
+    void Volver();
 
     // For the document commands: a new document, waiting in learning mode for its first lesson; out of play while
     // a file is read; a base just read, its header strings and line LineaActual on view in the colours of a game.
@@ -126,6 +131,13 @@ private:
     Fase fase = Fase::FueraDeJuego;
     // The learning mode of a new document, which no game began.
     bool primeraLeccion = false;
+    // What the question box and Objeto 2 held, and the three backgrounds, before No began a lesson.
+    struct Adivinanza {
+        QString objeto2;
+        QString pregunta;
+        std::array<Fondo, 3> fondos;
+    };
+    Adivinanza antesDeAprender;
     qint16 lineaActual = 1;
     QList<int> camino;
     // One entry for each box, in the order of Caja.

@@ -59,6 +59,7 @@ void PruebaDeModelo::Pasos(const QString &pasos)
                                                   {"si", [](ModeloElTarvo &m) { m.Responder(true); }},
                                                   {"no", [](ModeloElTarvo &m) { m.Responder(false); }},
                                                   {"parar", [](ModeloElTarvo &m) { m.Parar(); }},
+                                                  {"volver", [](ModeloElTarvo &m) { m.Volver(); }},
                                                   {"nuevo", [](ModeloElTarvo &m) { m.Nuevo(); }},
                                                   {"abrir", [](ModeloElTarvo &m) { m.Abrir(); }},
                                                   {"guardar", [](ModeloElTarvo &m) { m.Guardar(); }},

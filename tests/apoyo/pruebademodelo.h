@@ -24,8 +24,8 @@ protected:
     // A file with these bytes, opened with "Abrir..." out of play; what was shown meanwhile is forgotten.
     void AbrirBytes(const QByteArray &bytes, const QString &nombre = QStringLiteral("base.tvo"));
     void Abrir(const BaseConocimiento &base, const QString &nombre = QStringLiteral("base.tvo"));
-    // Runs steps separated by ';': the commands jugar, si, no, parar, nuevo, abrir, guardar, como (Save As),
-    // fin (Salir); a box's text as the user left it, o1=, o2=, pr=, tipo=, carac=; leaving a box, <o1 ... <carac;
+    // Runs steps separated by ';': the commands jugar, si, no, parar, volver (Alt+←), nuevo, abrir, guardar, como (Save
+    // As), fin (Salir); a box's text as the user left it, o1=, o2=, pr=, tipo=, carac=; leaving a box, <o1 ... <carac;
     // the line-number box, reg=N (typed and left), and its arrows primera, anterior, siguiente, ultima; the
     // answer to the next question, r:si, r:no, r:cancelar, r:aceptar, r:omitir, r:reintentar, r:anular; the file
     // chosen in the next dialog, f:name (f: alone cancels it).

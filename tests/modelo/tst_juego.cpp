@@ -32,6 +32,59 @@ private slots:
         QCOMPARE(modelo->Doc().Modificado(), aprende);
     }
 
+    // Alt+← takes back the last answer: the line before is shown as it was asked, and Si or No go on from there as in
+    // a fresh game. Where there is nothing to take back, a beep. The base and Modificado never change.
+    void goingBackTakesBackTheLastAnswer_data()
+    {
+        Columnas<int, QString, QString, QList<int>, QString>("lineas", "pasos", "estado", "camino", "trasSi");
+        const auto fila = [](const char *nombre, int lineas, const char *pasos, const char *estado, QList<int> camino,
+                             const char *trasSi) {
+            QTest::newRow(nombre) << lineas << QString::fromUtf8(pasos) << QString::fromUtf8(estado) << camino
+                                  << QString::fromUtf8(trasSi);
+        };
+        fila("from a question", 7, "jugar;no;volver", "jugando 1 2 3 | P O P | línea 1", {1},
+             "jugando 2 4 5 | P O P | línea 2");
+        fila("from a guess", 7, "jugar;no;si;volver", "jugando 3 6 7 | P O P | línea 3", {1, 3},
+             "jugando 6 0 0 | P O A | línea 6");
+        fila("from the lesson after a wrong guess", 7, "o2=x;jugar;no;si;pr=línea seis;no;o2=y;pr=¿Q?;volver",
+             "jugando 6 0 0 | P O A | línea seis", {1, 3, 6}, "fuera 6 0 0 | P O V | línea seis");
+        fila("twice from the lesson", 7, "jugar;no;si;no;volver;volver", "jugando 3 6 7 | P O P | línea 3", {1, 3},
+             "jugando 6 0 0 | P O A | línea 6");
+        fila("from a full base's held guess", 599, "jugar;si;si;si;si;si;si;si;si;si;r:aceptar;no;volver",
+             "jugando 256 512 513 | P O P | línea 256", {1, 2, 4, 8, 16, 32, 64, 128, 256},
+             "jugando 512 0 0 | P O A | línea 512");
+        // A beep, and nothing else.
+        fila("at line 1", 7, "jugar;volver", "jugando 1 2 3 | P O P | línea 1", {1}, "");
+        fila("out of play", 7, "volver", "fuera 1 2 3 | P O P | línea 1", {}, "");
+        fila("after a confirmed guess", 7, "jugar;no;si;si;volver", "fuera 6 0 0 | P O V | línea 6", {1, 3, 6}, "");
+        fila("in a new document's first lesson", 0, "volver",
+             "aprendiendo 1 0 0 | O P P | Pregunta usuario - Escriba aquí la pregunta. Luego conteste pulsando en Si "
+             "o No",
+             {}, "");
+    }
+
+    void goingBackTakesBackTheLastAnswer()
+    {
+        auto [lineas, pasos, estado, camino, trasSi] =
+            Celdas<int, QString, QString, QList<int>, QString>("lineas", "pasos", "estado", "camino", "trasSi");
+        if (lineas > 0)
+            Abrir(BaseCompleta(lineas));
+        const qsizetype corte = pasos.indexOf(QLatin1String("volver"));
+        Pasos(pasos.left(corte));
+        const auto antes = std::tuple(ArchivoDe(Base()), modelo->Doc().Modificado(), Cajas().Texto(Caja::Objeto1));
+        Pasos(pasos.mid(corte));
+        QCOMPARE(Estado(), estado);
+        QCOMPARE(ElJuego().Camino(), camino);
+        QCOMPARE(std::tuple(ArchivoDe(Base()), modelo->Doc().Modificado(), Cajas().Texto(Caja::Objeto1)), antes);
+        QCOMPARE(guion->pitidos, trasSi.isEmpty() ? 1 : 0);
+        if (!trasSi.isEmpty()) {
+            // Objeto 2 holds what it held when the guess was shown.
+            QCOMPARE(Cajas().Texto(Caja::Objeto2), QString());
+            Pasos("si");
+            QCOMPARE(Estado(), trasSi);
+        }
+    }
+
     void aWrongGuessLearnsAndTheParentKeepsItsLink()
     {
         Abrir(BaseDeEjemplo());

@@ -447,6 +447,32 @@ private slots:
         ventana.reset();
         QVERIFY(Abiertas<frmArbol>().isEmpty());
     }
+
+    // Alt+← takes back an answer in the main window and in the tree, whose "Volver aquí" goes back to the question
+    // chosen on the path; the answer buttons tell of the key.
+    void goingBackByTheKeyAndFromTheTree()
+    {
+        Abrir(BaseCompleta(7), QStringLiteral("siete.tvo"));
+        QCOMPARE(Control<QPushButton>("cmdNo")->toolTip(), QStringLiteral("Alt+← vuelve a la pregunta anterior"));
+        Pulsar("cmdJugar");
+        Pulsar("cmdNo");
+        Pulsar("cmdSi");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(ElJuego().Camino(), (QList<int>{1, 3}));
+        Pulsar("cmdSi");
+        Pulsar("cmdArbol");
+        frmArbol *arbol = Abiertas<frmArbol>().constFirst();
+        QVERIFY(QTest::qWaitForWindowActive(arbol));
+        const auto *filas = static_cast<const ModeloArbol *>(arbol->arbol->model());
+        arbol->arbol->setCurrentIndex(filas->IndiceDeLinea(6));
+        QVERIFY(!arbol->cmdVolver->isEnabled());
+        arbol->arbol->setCurrentIndex(filas->IndiceDeLinea(1));
+        arbol->cmdVolver->click();
+        QCOMPARE(std::tuple(ElJuego().Camino(), arbol->cmdVolver->isEnabled()), std::tuple(QList<int>{1}, false));
+        QTest::keyClick(arbol->arbol, Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(std::tuple(guion->pitidos, Control<QLineEdit>("txtRegistro")->text()),
+                 std::tuple(1, QStringLiteral("1")));
+    }
 };
 
 QTEST_MAIN(TestVentana)

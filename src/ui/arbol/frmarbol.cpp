@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QTreeView>
@@ -83,6 +84,8 @@ frmArbol::frmArbol(ModeloElTarvo &modelo, std::function<bool()> completarEdicion
     lblCoincidencias->setObjectName(QStringLiteral("lblCoincidencias"));
     cmdCambiarSiNo = CrearBoton(this, "cmdCambiarSiNo", QStringLiteral("Cambiar Sí/No"));
     cmdQuitarObjeto = CrearBoton(this, "cmdQuitarObjeto", QStringLiteral("Quitar objeto"));
+    cmdVolver = CrearBoton(this, "cmdVolver", QStringLiteral("Volver aquí"));
+    cmdVolver->setAccessibleName(QStringLiteral("Volver aquí"));
     // Disabled as a group in a game or a lesson, and each by the stack when there is nothing to undo or redo.
     historia = new QActionGroup(this);
     historia->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
@@ -95,7 +98,8 @@ frmArbol::frmArbol(ModeloElTarvo &modelo, std::function<bool()> completarEdicion
     cmdRehacer->defaultAction()->setShortcuts(QKeySequence::Redo);
 
     auto *botones = new QHBoxLayout;
-    for (QWidget *boton : std::initializer_list<QWidget *>{cmdCambiarSiNo, cmdQuitarObjeto, cmdDeshacer, cmdRehacer})
+    for (QWidget *boton :
+         std::initializer_list<QWidget *>{cmdCambiarSiNo, cmdQuitarObjeto, cmdVolver, cmdDeshacer, cmdRehacer})
         botones->addWidget(boton);
     auto *columna = new QVBoxLayout(this);
     columna->addWidget(txtBuscar);
@@ -108,14 +112,19 @@ frmArbol::frmArbol(ModeloElTarvo &modelo, std::function<bool()> completarEdicion
         IrALineaElegida();
         MostrarBotones();
     });
-    const std::pair<QPushButton *, std::function<void()>> mendas[] = {
+    const std::pair<QPushButton *, std::function<void()>> acciones[] = {
         {cmdCambiarSiNo, [this] { this->modelo.CambiarSiNo(LineaElegida()); }},
-        {cmdQuitarObjeto, [this] { this->modelo.QuitarObjeto(LineaElegida()); }}};
-    for (const auto &[boton, menda] : mendas)
-        connect(boton, &QPushButton::clicked, this, [this, menda = menda] {
+        {cmdQuitarObjeto, [this] { this->modelo.QuitarObjeto(LineaElegida()); }},
+        {cmdVolver, [this] { this->modelo.VolverA(LineaElegida()); }}};
+    for (const auto &[boton, accion] : acciones)
+        connect(boton, &QPushButton::clicked, this, [this, accion = accion] {
             if (this->completarEdicion())
-                menda();
+                accion();
         });
+    connect(new QShortcut(AtajoVolver, this), &QShortcut::activated, this, [this] {
+        if (this->completarEdicion())
+            this->modelo.Volver();
+    });
     const Documento &documento = modelo.Doc();
     connect(&documento, &Documento::EstructuraCambiada, this, &frmArbol::Reconstruir);
     connect(&documento, &Documento::TextoCambiado, this, &frmArbol::MostrarTexto);
@@ -177,6 +186,10 @@ void frmArbol::MostrarBotones()
     const bool elegida = arbol->currentIndex().isValid();
     cmdCambiarSiNo->setEnabled(elegida && clase == ModeloArbol::Pregunta && modelo.PuedeCambiarSiNo(LineaElegida()));
     cmdQuitarObjeto->setEnabled(elegida && clase == ModeloArbol::Objeto && modelo.PuedeQuitarObjeto(LineaElegida()));
+    // The row where the line is shown expanded: the one that the path marks.
+    const bool enCamino =
+        arbol->currentIndex().siblingAtColumn(0).data(ModeloArbol::MarcaRol).toInt() == ModeloArbol::EnCamino;
+    cmdVolver->setEnabled(elegida && enCamino && modelo.PuedeVolverA(LineaElegida()));
     historia->setEnabled(modelo.PuedeCambiarBase());
 }
 

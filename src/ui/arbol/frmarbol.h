@@ -3,6 +3,7 @@
 #include "arbol/modeloarbol.h"
 #include "commands/modelo.h"
 
+#include <QKeySequence>
 #include <QWidget>
 
 #include <functional>
@@ -13,6 +14,9 @@ class QLineEdit;
 class QPushButton;
 class QToolButton;
 class QTreeView;
+
+// Alt+←, in the tree window as in the main window: the last answer of a game taken back.
+inline const QKeySequence AtajoVolver{Qt::ALT | Qt::Key_Left};
 
 // The whole knowledge base as a tree: find, jump to a line, mend and undo. It shows the model and hands it the
 // user's choices; the tree follows every change of the base at once.
@@ -29,6 +33,8 @@ public:
     QLabel *lblCoincidencias;
     QPushButton *cmdCambiarSiNo;
     QPushButton *cmdQuitarObjeto;
+    // In a game: back to the question chosen on its path.
+    QPushButton *cmdVolver;
     // The history's own actions, named after the change they undo or redo.
     QToolButton *cmdDeshacer;
     QToolButton *cmdRehacer;

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QSessionManager>
+#include <QShortcut>
 #include <QStyle>
 
 #include <future>
@@ -213,6 +214,9 @@ void frmElTarvo::CrearColumnaCentral(const Dibujos &dibujos)
                             QStringLiteral("Especifique unos 5 objetos iniciales más o menos, con sus preguntas "
                                            "que serán sus categorias."));
     cmdNo = CrearBoton(this, "cmdNo", {3480, 4440, 855, 495}, QStringLiteral("&No"));
+    // No room is left for a button: going back is a key, which the answer buttons tell.
+    for (QPushButton *boton : {cmdSi, cmdNo})
+        boton->setToolTip(QStringLiteral("Alt+← vuelve a la pregunta anterior"));
 
     cmdJugar = CrearBotonGrafico(this, "cmdJugar", {4440, 4320, 1095, 735}, QStringLiteral("Jugar"), dibujos.jugar, 32);
     cmdParar = CrearBotonGrafico(this, "cmdParar", {5640, 4440, 855, 615}, QStringLiteral("Parar"), dibujos.parar, 16);
@@ -316,6 +320,10 @@ void frmElTarvo::ConectarEventos()
                 modelo.Cajas().TextoEditado(caja, control->Texto());
         });
     }
+    connect(new QShortcut(AtajoVolver, this), &QShortcut::activated, this, [this] {
+        if (CompletarEdicion())
+            Volver_KeyPress();
+    });
     connect(txtRegistro, &CajaRegistro::KeyPress, this, &frmElTarvo::txtRegistro_KeyPress);
     connect(txtRegistro, &CajaRegistro::Validate, this, [this] { AlSalir([this] { txtRegistro_Validate(); }); });
     connect(txtRegistro, &CajaRegistro::GotFocus, this, &frmElTarvo::txtRegistro_GotFocus);

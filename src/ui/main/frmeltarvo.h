@@ -50,6 +50,8 @@ private:
     void cmdAyuda_Click();
     void cmdVocab_Click();
     void cmdArbol_Click();
+    // Alt+←: the last answer of a game taken back.
+    void Volver_KeyPress() { modelo.Volver(); }
     // The five text boxes: a typed character, and the box left for another control.
     void Caja_KeyPress(Caja caja, int &KeyAscii) { modelo.Cajas().Tecla(caja, KeyAscii); }
     void Caja_LostFocus(Caja caja);
