@@ -1,7 +1,5 @@
 #include "apoyo/pruebademodelo.h"
 
-#include <functional>
-
 using Respuesta = Plataforma::Respuesta;
 
 class TestJuego : public PruebaDeModelo
@@ -37,30 +35,33 @@ private slots:
     void goingBackTakesBackTheLastAnswer_data()
     {
         Columnas<int, QString, QString, QList<int>, QString>("lineas", "pasos", "estado", "camino", "trasSi");
-        const auto fila = [](const char *nombre, int lineas, const char *pasos, const char *estado, QList<int> camino,
-                             const char *trasSi) {
-            QTest::newRow(nombre) << lineas << QString::fromUtf8(pasos) << QString::fromUtf8(estado) << camino
-                                  << QString::fromUtf8(trasSi);
-        };
-        fila("from a question", 7, "jugar;no;volver", "jugando 1 2 3 | P O P | línea 1", {1},
-             "jugando 2 4 5 | P O P | línea 2");
-        fila("from a guess", 7, "jugar;no;si;volver", "jugando 3 6 7 | P O P | línea 3", {1, 3},
-             "jugando 6 0 0 | P O A | línea 6");
-        fila("from the lesson after a wrong guess", 7, "o2=x;jugar;no;si;pr=línea seis;no;o2=y;pr=¿Q?;volver",
-             "jugando 6 0 0 | P O A | línea seis", {1, 3, 6}, "fuera 6 0 0 | P O V | línea seis");
-        fila("twice from the lesson", 7, "jugar;no;si;no;volver;volver", "jugando 3 6 7 | P O P | línea 3", {1, 3},
-             "jugando 6 0 0 | P O A | línea 6");
-        fila("from a full base's held guess", 599, "jugar;si;si;si;si;si;si;si;si;si;r:aceptar;no;volver",
-             "jugando 256 512 513 | P O P | línea 256", {1, 2, 4, 8, 16, 32, 64, 128, 256},
-             "jugando 512 0 0 | P O A | línea 512");
+        QTest::newRow("from a question") << 7 << "jugar;no;volver"
+                                         << "jugando 1 2 3 | P O P | línea 1" << QList<int>{1}
+                                         << "jugando 2 4 5 | P O P | línea 2";
+        QTest::newRow("from a guess") << 7 << "jugar;no;si;volver"
+                                      << "jugando 3 6 7 | P O P | línea 3" << QList<int>{1, 3}
+                                      << "jugando 6 0 0 | P O A | línea 6";
+        QTest::newRow("from the lesson after a wrong guess")
+            << 7 << "o2=x;jugar;no;si;pr=línea seis;no;o2=y;pr=¿Q?;volver"
+            << "jugando 6 0 0 | P O A | línea seis" << QList<int>{1, 3, 6} << "fuera 6 0 0 | P O V | línea seis";
+        QTest::newRow("twice from the lesson")
+            << 7 << "jugar;no;si;no;volver;volver"
+            << "jugando 3 6 7 | P O P | línea 3" << QList<int>{1, 3} << "jugando 6 0 0 | P O A | línea 6";
+        QTest::newRow("from a full base's held guess")
+            << 599 << "jugar;si;si;si;si;si;si;si;si;si;r:aceptar;no;volver"
+            << "jugando 256 512 513 | P O P | línea 256" << QList<int>{1, 2, 4, 8, 16, 32, 64, 128, 256}
+            << "jugando 512 0 0 | P O A | línea 512";
         // A beep, and nothing else.
-        fila("at line 1", 7, "jugar;volver", "jugando 1 2 3 | P O P | línea 1", {1}, "");
-        fila("out of play", 7, "volver", "fuera 1 2 3 | P O P | línea 1", {}, "");
-        fila("after a confirmed guess", 7, "jugar;no;si;si;volver", "fuera 6 0 0 | P O V | línea 6", {1, 3, 6}, "");
-        fila("in a new document's first lesson", 0, "volver",
-             "aprendiendo 1 0 0 | O P P | Pregunta usuario - Escriba aquí la pregunta. Luego conteste pulsando en Si "
-             "o No",
-             {}, "");
+        QTest::newRow("at line 1") << 7 << "jugar;volver"
+                                   << "jugando 1 2 3 | P O P | línea 1" << QList<int>{1} << "";
+        QTest::newRow("out of play") << 7 << "volver"
+                                     << "fuera 1 2 3 | P O P | línea 1" << QList<int>{} << "";
+        QTest::newRow("after a confirmed guess") << 7 << "jugar;no;si;si;volver"
+                                                 << "fuera 6 0 0 | P O V | línea 6" << QList<int>{1, 3, 6} << "";
+        QTest::newRow("in a new document's first lesson") << 0 << "volver"
+                                                          << "aprendiendo 1 0 0 | O P P | Pregunta usuario - Escriba "
+                                                             "aquí la pregunta. Luego conteste pulsando en Si o No"
+                                                          << QList<int>{} << "";
     }
 
     void goingBackTakesBackTheLastAnswer()
@@ -172,29 +173,6 @@ private slots:
         QCOMPARE(guion->mostrados, mensaje.isEmpty() ? QStringList() : QStringList{mensaje + QStringLiteral(" [A!]")});
         QCOMPARE(Estado(), estado);
         QCOMPARE(std::tuple(Base().TextoLinea, Base().NumLineas), std::tuple(antes.TextoLinea, antes.NumLineas));
-    }
-
-    void teachesFiveObjectsAndPlaysToEachOfThem()
-    {
-        // Each object after the answers that reach the guess it is taught against.
-        const QList<std::pair<QString, QString>> objetos = {
-            {"gato", ""}, {"perro", ""}, {"pez", ";no"}, {"loro", ";no;no"}, {"vaca", ";si"}};
-        Pasos("o1=gato;o2=perro;pr=¿Ladra?;no");
-        for (int i = 2; i < objetos.size(); ++i)
-            Pasos(QStringLiteral("o1=%1;jugar%2;no;pr=¿Es un %1?;no").arg(objetos[i].first, objetos[i].second));
-        QCOMPARE(Base().NumLineas, qint16(9));
-        const std::function<bool(int, const QString &)> contiene = [&](int linea, const QString &objeto) {
-            return Base().TextoLinea[linea] == objeto ||
-                   (Base().EsPregunta(linea) &&
-                    (contiene(Base().ValorSi[linea], objeto) || contiene(Base().ValorNo[linea], objeto)));
-        };
-        for (const auto &objeto : objetos) {
-            modelo->Jugar();
-            while (Base().EsPregunta(ElJuego().LineaActual()))
-                modelo->Responder(contiene(Base().ValorSi[ElJuego().LineaActual()], objeto.first));
-            QCOMPARE(Cajas().Texto(Caja::Pregunta), objeto.first);
-            modelo->Responder(true);
-        }
     }
 
     void aQuoteIsReportedOnceAndNothingIsStored()
