@@ -13,6 +13,13 @@ namespace {
 // The one filter of the file dialog, in the dialog's "description|pattern|" form.
 const QString FiltroTvo = QStringLiteral("Archivos tarvo (*.tvo) |*.tvo|");
 
+// The start of a text that a question names: its first 200 characters, and "…" when there are more.
+QString Comienzo(const QString &texto)
+{
+    constexpr qsizetype Nombrados = 200;
+    return texto.size() > Nombrados ? texto.left(Nombrados) + QStringLiteral("…") : texto;
+}
+
 // Two paths name the same file: links and relative parts resolved where the file exists.
 bool MismoArchivo(const QString &a, const QString &b)
 {
@@ -136,10 +143,16 @@ void ModeloElTarvo::CambiarSiNo(int linea)
 
 void ModeloElTarvo::QuitarObjeto(int linea)
 {
-    if (PuedeCambiarBase()) {
-        documento.QuitarObjeto(linea);
-        MostrarBaseDeHistoria();
-    }
+    // The one change that takes a lesson out of the base is asked about first.
+    if (!PuedeQuitarObjeto(linea) ||
+        plataforma.Mensaje(
+            QStringLiteral("¿Quitar el objeto «%1» y la pregunta «%2»?")
+                .arg(Comienzo(Base().TextoLinea[linea]), Comienzo(Base().TextoLinea[PreguntaEncima(Base(), linea)])),
+            QStringLiteral("Quitar objeto"), Plataforma::Botones::SiNo,
+            Plataforma::Icono::Exclamacion) != Plataforma::Respuesta::Si)
+        return;
+    documento.QuitarObjeto(linea);
+    MostrarBaseDeHistoria();
 }
 
 void ModeloElTarvo::Deshacer()

@@ -83,7 +83,7 @@ public:
             antes.push_back({n, base.ValorSi[n], base.ValorNo[n], base.TextoLinea[n]});
         ConvertirEnPregunta(base, linea, respuestaSi, pregunta);
         AnadirObjetos(base, objeto2, objeto1);
-        emit documento.EstructuraCambiada();
+        emit documento.EstructuraCambiada(linea);
     }
     void undo() override
     {
@@ -94,7 +94,7 @@ public:
             base.TextoLinea[l.numero] = l.texto;
         }
         base.NumLineas = numLineas;
-        emit documento.EstructuraCambiada();
+        emit documento.EstructuraCambiada(linea);
     }
 
 private:
@@ -145,7 +145,7 @@ public:
     void redo() override
     {
         IntercambiarSiNo(Base(), linea);
-        emit documento.EstructuraCambiada();
+        emit documento.EstructuraCambiada(linea);
     }
     void undo() override { redo(); }
 
@@ -153,7 +153,8 @@ private:
     const int linea;
 };
 
-// Renumbers every line after the one removed: the base before it is kept whole, as cheap as its shared texts.
+// Renumbers every line after the one removed: the base before it is kept whole, as cheap as its shared texts. Done,
+// it is about the branch that took the question's place; undone, about the question back in its own.
 class Quitar : public CambioDeDocumento
 {
 public:
@@ -165,13 +166,13 @@ public:
     void redo() override
     {
         antes = Base();
-        ::QuitarObjeto(Base(), linea);
-        emit documento.EstructuraCambiada();
+        const int lugar = ::QuitarObjeto(Base(), linea);
+        emit documento.EstructuraCambiada(lugar);
     }
     void undo() override
     {
         Base() = antes;
-        emit documento.EstructuraCambiada();
+        emit documento.EstructuraCambiada(PreguntaEncima(antes, linea));
     }
 
 private:
@@ -257,7 +258,7 @@ void Documento::EmpezarLectura(const QString &ruta)
     lector = std::make_unique<LectorTvo>(base, ruta);
     pila.clear();
     emit NombreCambiado();
-    emit EstructuraCambiada();
+    emit Reemplazada();
 }
 
 Documento::Lectura Documento::Leer(const std::function<TrasError(int)> &alFallar)
@@ -395,7 +396,7 @@ void Documento::Avisar()
 {
     emit NombreCambiado();
     emit CabeceraCambiada();
-    emit EstructuraCambiada();
+    emit Reemplazada();
 }
 
 void Documento::ActualizarCopia()

@@ -83,12 +83,13 @@ public:
     bool Restaurar(Recuperacion::Copia &&copia);
 
 signals:
-    // What a change touched: one line's text, the lines and their links, a header text. A new base read, created or
-    // restored touches everything, and the name too.
+    // What a change touched: one line's text, the lines and their links (linea: the line the change is about, 0 for
+    // none), a header text. A base read, created or restored in place of another is Reemplazada, under its name.
     void TextoCambiado(int linea);
-    void EstructuraCambiada();
+    void EstructuraCambiada(int linea);
     void CabeceraCambiada();
     void NombreCambiado();
+    void Reemplazada();
 
 private:
     friend class CambioDeDocumento;

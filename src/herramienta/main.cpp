@@ -122,6 +122,8 @@ QString PorQueNoSeQuita(const BaseConocimiento &base, int linea)
         return QStringLiteral("la línea %1 no cuelga de una sola pregunta").arg(linea);
     case ImpedimentoQuitar::SinOtraRama:
         return QStringLiteral("la línea %1: la otra rama de su pregunta no lleva a ninguna otra línea").arg(linea);
+    case ImpedimentoQuitar::Bucle:
+        return QStringLiteral("la línea %1: la otra rama de su pregunta vuelve a la pregunta").arg(linea);
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #include "enmiendas.h"
 
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -42,6 +43,25 @@ void BorrarDos(BaseConocimiento &base, int a, int b)
     base.NumLineas = static_cast<qint16>(total - 2);
 }
 
+// Whether a walk down the links from `desde` reaches `buscada`.
+bool Alcanza(const BaseConocimiento &base, int desde, int buscada)
+{
+    std::vector<char> visto(BaseConocimiento::MaxLineas + 1);
+    std::vector<int> pendientes{desde};
+    while (!pendientes.empty()) {
+        const int n = pendientes.back();
+        pendientes.pop_back();
+        if (n == buscada)
+            return true;
+        if (!base.Existe(n) || visto[n])
+            continue;
+        visto[n] = 1;
+        pendientes.push_back(base.Enlace(n, true));
+        pendientes.push_back(base.Enlace(n, false));
+    }
+    return false;
+}
+
 } // namespace
 
 int PreguntaEncima(const BaseConocimiento &base, int linea)
@@ -80,19 +100,22 @@ ImpedimentoQuitar ComprobarQuitar(const BaseConocimiento &base, int linea)
     const int otra = OtraRama(base, pregunta, linea);
     if (!base.Existe(otra) || otra == pregunta || otra == linea)
         return ImpedimentoQuitar::SinOtraRama;
+    // Every link to the question would lead to its other branch, which leads back to it.
+    if (Alcanza(base, otra, pregunta))
+        return ImpedimentoQuitar::Bucle;
     return ImpedimentoQuitar::Ninguno;
 }
 
-void QuitarObjeto(BaseConocimiento &base, int linea)
+int QuitarObjeto(BaseConocimiento &base, int linea)
 {
     if (ComprobarQuitar(base, linea) != ImpedimentoQuitar::Ninguno)
-        return;
+        return 0;
     const int pregunta = PreguntaEncima(base, linea);
     const int otra = OtraRama(base, pregunta, linea);
     if (pregunta != 1) {
         Redirigir(base, pregunta, otra);
         BorrarDos(base, linea, pregunta);
-        return;
+        return otra - (otra > linea) - (otra > pregunta);
     }
     // The root is line 1 for good: the other branch moves into it.
     base.ValorSi[1] = base.ValorSi[otra];
@@ -100,4 +123,5 @@ void QuitarObjeto(BaseConocimiento &base, int linea)
     base.TextoLinea[1] = base.TextoLinea[otra];
     Redirigir(base, otra, 1);
     BorrarDos(base, linea, otra);
+    return 1;
 }

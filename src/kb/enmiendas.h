@@ -15,6 +15,7 @@ enum class ImpedimentoQuitar {
     UnicoObjeto, // line 1, or a base of one line: the only object
     SinPregunta, // not reached from exactly one link of one question (a hand-edited file)
     SinOtraRama, // the question's other link leads to no other line in use
+    Bucle,       // the other branch leads back to the question (a hand-edited file): it would answer itself
 };
 
 ImpedimentoQuitar ComprobarQuitar(const BaseConocimiento &base, int linea);
@@ -23,4 +24,5 @@ int PreguntaEncima(const BaseConocimiento &base, int linea);
 
 // Removes object `linea` and the question above it, whose place its other branch takes. The lines that stay keep
 // their order and are renumbered 1..NumLineas without gaps, every link following them; line 1 stays the root.
-void QuitarObjeto(BaseConocimiento &base, int linea);
+// Returns the line of the branch that took the question's place, 0 when nothing was removed.
+int QuitarObjeto(BaseConocimiento &base, int linea);

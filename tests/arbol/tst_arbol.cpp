@@ -113,12 +113,13 @@ private slots:
 
     void findsAndSignalsTheRowsOfLines()
     {
-        // Line 2 shows expanded under line 3, and as a link leaf under line 1; line 3's accent is a combining mark.
-        const BaseConocimiento base =
-            Base({"3 2 ¿Es un ÁRBOL?", "0 0 Pingüino del árbol", "2 4 A\u0301rbol", "0 0 Arbusto"});
+        // Line 2 shows expanded under line 3, and as a link leaf under line 1; line 3's accent is a combining mark;
+        // line 5, which nothing reaches, is the last row. The matches take in the first row and the last.
+        const BaseConocimiento base = Base(
+            {"3 2 ¿Es un ÁRBOL?", "0 0 Pingüino del árbol", "2 4 A\u0301rbol", "0 0 Arbusto", "0 0 Un árbol suelto"});
         M modelo(base);
         const auto fila = [&](int linea) { return modelo.IndiceDeLinea(linea); };
-        QCOMPARE(modelo.Buscar("arbol"), (QModelIndexList{fila(1), fila(3), fila(2)}));
+        QCOMPARE(modelo.Buscar("arbol"), (QModelIndexList{fila(1), fila(3), fila(2), fila(5)}));
         QCOMPARE(modelo.Buscar("PINGÜINO"), QModelIndexList{fila(2)});
         QCOMPARE(modelo.Buscar("línea") + modelo.Buscar(""), QModelIndexList());
         QSignalSpy cambios(&modelo, &QAbstractItemModel::dataChanged);

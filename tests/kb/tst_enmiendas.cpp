@@ -88,14 +88,16 @@ private slots:
         }
     }
 
-    // Hand-edited files: what cannot be removed is left as it is; what can, links as the rows say.
+    // Hand-edited files: what cannot be removed is left as it is; what can, links as the rows say, and the line of the
+    // branch that took the question's place is told.
     void removalsOfHandEditedFiles_data()
     {
-        Columnas<QByteArray, int, int, QByteArray>("enlaces", "linea", "impedimento", "despues");
+        Columnas<QByteArray, int, int, QByteArray, int>("enlaces", "linea", "impedimento", "despues", "lugar");
         // Each line as its "si,no" pair, lines 1..n; texts do not matter.
         const auto fila = [](const char *nombre, QByteArray enlaces, int linea, ImpedimentoQuitar impedimento,
-                             QByteArray despues = {}) {
-            QTest::newRow(nombre) << enlaces << linea << int(impedimento) << (despues.isEmpty() ? enlaces : despues);
+                             QByteArray despues = {}, int lugar = 0) {
+            QTest::newRow(nombre) << enlaces << linea << int(impedimento) << (despues.isEmpty() ? enlaces : despues)
+                                  << lugar;
         };
         fila("a question", "2,3 0,0 0,0", 1, ImpedimentoQuitar::NoEsObjeto);
         fila("past the count", "2,3 0,0 0,0", 4, ImpedimentoQuitar::NoEsObjeto);
@@ -105,15 +107,18 @@ private slots:
         fila("unlinked", "2,2 0,0 0,0", 3, ImpedimentoQuitar::SinPregunta);
         fila("other branch to no line", "2,9 0,0 0,0", 2, ImpedimentoQuitar::SinOtraRama);
         fila("other branch to itself", "1,2 0,0 0,0", 2, ImpedimentoQuitar::SinOtraRama);
+        // The question would answer itself: every link to it leads to the branch that leads back to it.
+        fila("the other branch leads back to the question", "2,3 0,0 1,4 0,0", 2, ImpedimentoQuitar::Bucle);
+        fila("the other branch leads above the question", "2,3 4,5 0,0 0,0 1,6 0,0", 4, ImpedimentoQuitar::Bucle);
         fila("the question above reached twice", "2,3 6,7 2,4 0,0 0,0 0,0 0,0", 6, ImpedimentoQuitar::Ninguno,
-             "5,2 5,3 0,0 0,0 0,0");
+             "5,2 5,3 0,0 0,0 0,0", 5);
         fila("the root's other branch also reached from below", "2,3 0,0 4,5 0,0 3,4", 2, ImpedimentoQuitar::Ninguno,
-             "2,3 0,0 1,2");
+             "2,3 0,0 1,2", 1);
     }
     void removalsOfHandEditedFiles()
     {
-        auto [enlaces, linea, impedimento, despues] =
-            Celdas<QByteArray, int, int, QByteArray>("enlaces", "linea", "impedimento", "despues");
+        auto [enlaces, linea, impedimento, despues, lugar] =
+            Celdas<QByteArray, int, int, QByteArray, int>("enlaces", "linea", "impedimento", "despues", "lugar");
         BaseConocimiento base;
         const QList<QByteArray> lineas = enlaces.split(' ');
         base.NumLineas = qint16(lineas.size());
@@ -122,7 +127,7 @@ private slots:
             base.ValorNo[n] = qint16(lineas[n - 1].split(',')[1].toInt());
         }
         QCOMPARE(int(ComprobarQuitar(base, linea)), impedimento);
-        QuitarObjeto(base, linea);
+        QCOMPARE(QuitarObjeto(base, linea), lugar);
         QByteArrayList resultado;
         for (int n = 1; n <= base.NumLineas; ++n)
             resultado << QByteArray::number(base.ValorSi[n]) + ',' + QByteArray::number(base.ValorNo[n]);

@@ -298,6 +298,28 @@ private slots:
                  std::tuple(qint16(3), Fase::FueraDeJuego, TextoObjetosContenidos(3)));
     }
 
+    // A removal asks first, naming the object and the question by their first 200 characters: only Yes removes.
+    void aRemovalAsksFirst_data()
+    {
+        Columnas<QString, int>("respuesta", "numLineas");
+        QTest::newRow("Yes") << "r:si" << 5;
+        QTest::newRow("No") << "r:no" << 7;
+        QTest::newRow("Escape") << "r:cancelar" << 7;
+    }
+
+    void aRemovalAsksFirst()
+    {
+        auto [respuesta, numLineas] = Celdas<QString, int>("respuesta", "numLineas");
+        BaseConocimiento base = BaseCompleta(7);
+        base.TextoLinea[3] = QString(201, QLatin1Char('q'));
+        Abrir(base);
+        Pasos(respuesta);
+        modelo->QuitarObjeto(6);
+        QCOMPARE(guion->mostrados, QStringList{"Quitar objeto: ¿Quitar el objeto «línea 6» y la pregunta «" +
+                                               QString(200, QLatin1Char('q')) + "…»? [SN!]"});
+        QCOMPARE(int(Base().NumLineas), numLineas);
+    }
+
     // Another program, or the user in an editor, changed the file since it was opened: "Guardar" asks first, and No
     // writes nothing and stops the command that asked for the save.
     void aSaveNeverOverwritesAFileChangedOnDiskUnasked_data()

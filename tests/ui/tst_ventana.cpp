@@ -427,16 +427,18 @@ private slots:
                             arbol->arbol->isExpanded(arbol->arbol->currentIndex().parent())),
                  std::tuple(QStringLiteral("1 coincidencia"), QStringLiteral("6"), true));
         QCOMPARE(Base().TextoLinea[1], QStringLiteral("corregido"));
+        Pasos("r:si");
         arbol->cmdQuitarObjeto->click();
-        // The history's buttons name the change they take back or make again.
-        QCOMPARE(std::tuple(Base().NumLineas, arbol->cmdDeshacer->text(), arbol->cmdRehacer->isEnabled()),
-                 std::tuple(qint16(5), QStringLiteral("Deshacer Quitar objeto"), false));
-        // The search field keeps its own undo keys; the tree hands them on to the window.
+        // The row that took the question's place is chosen; the history's buttons name the change.
+        const auto elegida = [&] { return arbol->arbol->currentIndex().data(ModeloArbol::LineaRol).toInt(); };
+        QCOMPARE(std::tuple(Base().NumLineas, elegida(), arbol->cmdDeshacer->text(), arbol->cmdRehacer->isEnabled()),
+                 std::tuple(qint16(5), 5, QStringLiteral("Deshacer Quitar objeto"), false));
+        // The search field keeps its own undo keys; the tree hands them on to the window. Undone, the question.
         arbol->arbol->setFocus();
         QTest::keyClick(arbol->arbol, Qt::Key_Z, Qt::ControlModifier);
-        QTRY_COMPARE(Base().NumLineas, 7);
+        QTRY_COMPARE(std::tuple(Base().NumLineas, elegida()), std::tuple(qint16(7), 3));
         QTest::keyClick(arbol->arbol, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QTRY_COMPARE(Base().NumLineas, 5);
+        QTRY_COMPARE(std::tuple(Base().NumLineas, elegida()), std::tuple(qint16(5), 5));
         Pulsar("cmdJugar");
         Pulsar("cmdNo");
         // The row of the line in play is marked as soon as the answer leads there.
@@ -444,6 +446,9 @@ private slots:
         QCOMPARE(std::tuple(filas->IndiceDeLinea(ElJuego().LineaActual()).data(ModeloArbol::MarcaRol).toInt(),
                             arbol->cmdDeshacer->isEnabled(), arbol->cmdCambiarSiNo->isEnabled()),
                  std::tuple(int(ModeloArbol::Actual), false, false));
+        // Another file: its line 1, and no search.
+        Abrir(BaseCompleta(3), QStringLiteral("tres.tvo"));
+        QCOMPARE(std::tuple(elegida(), arbol->txtBuscar->text()), std::tuple(1, QString()));
         ventana.reset();
         QVERIFY(Abiertas<frmArbol>().isEmpty());
     }

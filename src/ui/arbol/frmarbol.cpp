@@ -127,6 +127,7 @@ frmArbol::frmArbol(ModeloElTarvo &modelo, std::function<bool()> completarEdicion
     });
     const Documento &documento = modelo.Doc();
     connect(&documento, &Documento::EstructuraCambiada, this, &frmArbol::Reconstruir);
+    connect(&documento, &Documento::Reemplazada, this, &frmArbol::Reemplazada);
     connect(&documento, &Documento::TextoCambiado, this, &frmArbol::MostrarTexto);
     connect(&modelo, &ModeloElTarvo::NombreCambiado, this, &frmArbol::MostrarTitulo);
     const Juego &juego = modelo.ElJuego();
@@ -152,24 +153,35 @@ void frmArbol::MostrarTitulo()
     setWindowTitle(QStringLiteral("Árbol - ") + NombreArchivoParaTitulo(modelo.Doc().RutaArch()));
 }
 
-void frmArbol::Reconstruir()
+void frmArbol::Reconstruir(int elegir)
 {
     std::set<int> abiertas;
     for (int linea = 1; linea <= BaseConocimiento::MaxLineas; ++linea)
         if (const QModelIndex fila = modeloArbol.IndiceDeLinea(linea); fila.isValid() && arbol->isExpanded(fila))
             abiertas.insert(linea);
-    const int elegida = LineaElegida();
+    const int elegida = elegir ? elegir : LineaElegida();
     // The matches counted were those of the base as it was.
     lblCoincidencias->clear();
     {
+        // The row chosen here is no choice of the user's: the main window goes on showing what it showed.
         QScopedValueRollback<bool> sinSaltos(reconstruyendo, true);
         modeloArbol.Reconstruir();
         for (int linea : abiertas)
             arbol->expand(modeloArbol.IndiceDeLinea(linea));
-        arbol->setCurrentIndex(modeloArbol.IndiceDeLinea(elegida));
+        const QModelIndex fila = modeloArbol.IndiceDeLinea(elegida);
+        for (QModelIndex padre = fila.parent(); padre.isValid(); padre = padre.parent())
+            arbol->expand(padre);
+        arbol->setCurrentIndex(fila);
+        arbol->scrollTo(fila);
     }
     MostrarCamino();
     MostrarBotones();
+}
+
+void frmArbol::Reemplazada()
+{
+    txtBuscar->clear();
+    Reconstruir(1);
 }
 
 void frmArbol::MostrarCamino()

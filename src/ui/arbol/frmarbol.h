@@ -43,8 +43,11 @@ private:
     // The line of the selected row; 0 when none is selected.
     int LineaElegida() const;
     void MostrarTitulo();
-    // After a change of the lines or links: rows again, with the lines that were expanded and selected as they were.
-    void Reconstruir();
+    // After a change of the lines or links: rows again, with the lines that were expanded as they were, and the row
+    // of `elegir` selected, or the line selected before when it is 0.
+    void Reconstruir(int elegir = 0);
+    // Another base in place of the one on view: its line 1 chosen, no search.
+    void Reemplazada();
     void MostrarTexto(int linea);
     // An action of the history, which first completes the main window's edit and acts only when the model allows.
     QToolButton *CrearBotonDeHistoria(QAction *accion, const char *nombre, std::function<void()> orden);
