@@ -15,6 +15,8 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace {
 
 enum Salida { Limpio = 0, ConProblemas = 1, Ilegible = 2 };
@@ -137,18 +139,22 @@ int Enmendar(const QString &orden, const QString &ruta, const QString &numero)
         Errores() << "eltarvo-tvo: «" << numero << "» no es un número de línea\n";
         return ConProblemas;
     }
-    BaseConocimiento base;
-    if (!LeerArchivo(ruta, base))
+    if (!EsArchivo(ruta))
         return Ilegible;
-    const bool intercambiar = orden == QLatin1String("swap");
-    QString impedimento;
-    // The file is written again whole: one that would not come back byte for byte would lose what the reader
-    // dropped from it.
-    BaseConocimiento tal = base;
+    const Revision revision = RevisarArchivo(ruta);
+    BaseConocimiento base = revision.base;
     QFile archivo(ruta);
-    if (!archivo.open(QIODevice::ReadOnly) || archivo.readAll() != CodificarArchivoTvo(tal))
-        impedimento =
-            QStringLiteral("el archivo no se lee tal cual (check dice por qué) y reescribirlo perdería datos");
+    if (!revision.legible || !archivo.open(QIODevice::ReadOnly)) {
+        Errores() << "eltarvo-tvo: " << ruta << ": no se puede leer\n";
+        return Ilegible;
+    }
+    const bool intercambiar = orden == QLatin1String("swap");
+    // The file is written again whole, in the program's own form: what the reader cut or skipped would be lost.
+    const auto perdida = std::find_if(revision.problemas.cbegin(), revision.problemas.cend(),
+                                      [](const Problema &problema) { return problema.seReescribeDistinto; });
+    QString impedimento;
+    if (perdida != revision.problemas.cend())
+        impedimento = QStringLiteral("línea %1: %2").arg(perdida->lineaArchivo).arg(perdida->texto);
     else if (!base.Existe(linea))
         impedimento =
             QStringLiteral("la línea %1 no existe: el archivo tiene %2 líneas").arg(linea).arg(base.NumLineas);
@@ -160,6 +166,8 @@ int Enmendar(const QString &orden, const QString &ruta, const QString &numero)
         Errores() << "eltarvo-tvo: " << impedimento << '\n';
         return ConProblemas;
     }
+    BaseConocimiento tal = base;
+    const bool enOtraForma = archivo.readAll() != CodificarArchivoTvo(tal);
     QString hecho;
     if (intercambiar) {
         IntercambiarSiNo(base, linea);
@@ -177,6 +185,9 @@ int Enmendar(const QString &orden, const QString &ruta, const QString &numero)
         return Ilegible;
     }
     Salir() << hecho << '\n';
+    // Line ends, a count without its blank, blank lines at the end: the file now has the form the game writes.
+    if (enOtraForma)
+        Salir() << "escrito en el formato de El Tarvo: finales CR LF\n";
     return Limpio;
 }
 

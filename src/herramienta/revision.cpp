@@ -54,8 +54,9 @@ public:
             const Paso paso = lector.PasoActual();
             const int linea = lector.LineaEnCurso();
             if (paso == Paso::Cerrar && lector.QuedanDatos())
-                Anotar(lector.LineaDelArchivo() + 1,
-                       QStringLiteral("hay más registros que las %1 líneas que anuncia la cuenta").arg(base.NumLineas));
+                AnotarPerdida(lector.LineaDelArchivo() + 1, QStringLiteral("hay más registros que las %1 líneas que "
+                                                                           "anuncia la cuenta")
+                                                                .arg(base.NumLineas));
             const int error = lector.EjecutarPaso();
             if (paso == Paso::Abrir && error) {
                 r.legible = false;
@@ -70,36 +71,36 @@ public:
             }
             // Each problem keeps to one line of the report, whatever line ends the text holds.
             if (const std::optional<QString> &cortado = lector.TextoConComilla())
-                Anotar(lector.LineaDelArchivo(),
+                AnotarPerdida(lector.LineaDelArchivo(),
                        NombreDePaso(paso, linea) +
                            QStringLiteral(": el texto lleva una comilla dentro; el juego solo lee «%1»")
                                .arg(QString(*cortado).replace(QRegularExpression(QStringLiteral("\r\n|\r|\n")),
                                                               QStringLiteral(" "))));
             if (lector.TextoSinCerrar())
-                Anotar(lector.LineaDelArchivo(),
+                AnotarPerdida(lector.LineaDelArchivo(),
                        NombreDePaso(paso, linea) + QStringLiteral(": el texto no cierra sus comillas"));
             if (!error)
                 continue;
             if (error == Error::LecturaPasadoFinal && paso == Paso::Linea) {
                 if (!faltanLineas)
-                    Anotar(lector.LineaDelArchivo(), QStringLiteral("la cuenta anuncia %1 líneas, pero el archivo "
+                    AnotarPerdida(lector.LineaDelArchivo(), QStringLiteral("la cuenta anuncia %1 líneas, pero el archivo "
                                                                     "solo tiene %2 (error %3)")
                                                          .arg(base.NumLineas)
                                                          .arg(linea - 1)
                                                          .arg(error));
                 faltanLineas = true;
             } else if (error == Error::IndiceFueraDeRango) {
-                Anotar(lector.LineaDelArchivo(),
+                AnotarPerdida(lector.LineaDelArchivo(),
                        QStringLiteral("la cuenta pasa de %1 líneas; se leen las primeras %1 (error %2)")
                            .arg(BaseConocimiento::MaxLineas)
                            .arg(error));
             } else if (error == Error::Desbordamiento) {
-                Anotar(lector.LineaDelArchivo(),
+                AnotarPerdida(lector.LineaDelArchivo(),
                        NombreDePaso(paso, linea) +
                            QStringLiteral(": un número no cabe en 16 bits (error %1)").arg(error));
             } else {
-                Anotar(lector.LineaDelArchivo(),
-                       NombreDePaso(paso, linea) + QStringLiteral(": no se puede leer (error %1)").arg(error));
+                AnotarPerdida(lector.LineaDelArchivo(),
+                              NombreDePaso(paso, linea) + QStringLiteral(": no se puede leer (error %1)").arg(error));
             }
             lector.OmitirPaso();
         }
@@ -151,6 +152,7 @@ public:
 
 private:
     void Anotar(int lineaArchivo, const QString &texto) { r.problemas.append({lineaArchivo, texto}); }
+    void AnotarPerdida(int lineaArchivo, const QString &texto) { r.problemas.append({lineaArchivo, texto, true}); }
 
     int Linea(int k) const { return lineaDeArchivo[k] ? lineaDeArchivo[k] : 0; }
 
@@ -166,7 +168,7 @@ private:
     void RevisarLargo(int lineaArchivo, const QString &texto, const QString &que)
     {
         if (texto.size() > BaseConocimiento::MaxTexto)
-            Anotar(lineaArchivo, QStringLiteral("el texto de %1 tiene %2 caracteres; el máximo es %3")
+            AnotarPerdida(lineaArchivo, QStringLiteral("el texto de %1 tiene %2 caracteres; el máximo es %3")
                                      .arg(que)
                                      .arg(texto.size())
                                      .arg(BaseConocimiento::MaxTexto));

@@ -9,6 +9,9 @@
 struct Problema {
     int lineaArchivo; // the line of the file where the record concerned begins
     QString texto;
+    // Writing the base back would change or drop what the reader kept or skipped here: a text cut, a number, a
+    // record. The tree's problems are kept as they are.
+    bool seReescribeDistinto = false;
 };
 
 struct Revision {
