@@ -1,5 +1,7 @@
 #include "frmeltarvo.h"
 
+#include "disposicion.h"
+
 #include "ui/arbol/frmarbol.h"
 #include "ui/ayuda/ventanadocumento.h"
 #include "ui/controles/apariencia.h"
@@ -24,20 +26,26 @@
 
 namespace {
 
-// Creates a control of the window or of a frame, named and placed as the layout tables give it in twips.
+// Creates a control of the window or of a frame, named and placed as the layout gives it.
 template <typename Control, typename... Argumentos>
-Control *Crear(QWidget *contenedor, const char *nombre, QRect twips, Argumentos &&...argumentos)
+Control *Crear(QWidget *contenedor, const char *nombre, Argumentos &&...argumentos)
 {
+    const QRect twips = LugarDe(nombre).twips;
     auto *control = new Control(std::forward<Argumentos>(argumentos)..., contenedor);
     control->setObjectName(QLatin1String(nombre));
     control->setGeometry(RectanguloTwips(twips.x(), twips.y(), twips.width(), twips.height()));
     return control;
 }
 
-QGroupBox *CrearMarco(QWidget *contenedor, const char *nombre, QRect twips, const QString &titulo)
+QString TextoDe(const char *nombre)
 {
-    auto *marco = Crear<QGroupBox>(contenedor, nombre, twips);
-    marco->setTitle(titulo);
+    return QString::fromUtf8(LugarDe(nombre).texto);
+}
+
+QGroupBox *CrearMarco(QWidget *contenedor, const char *nombre)
+{
+    auto *marco = Crear<QGroupBox>(contenedor, nombre);
+    marco->setTitle(TextoDe(nombre));
     return marco;
 }
 
@@ -61,11 +69,10 @@ void EncogerHastaCaber(QLabel *etiqueta)
 }
 
 // Labels wrap at their width and start at the top, unless the layout says otherwise.
-QLabel *CrearEtiqueta(QWidget *contenedor, const char *nombre, QRect twips, const QString &texto,
-                      Qt::Alignment alineacion = Qt::AlignLeft)
+QLabel *CrearEtiqueta(QWidget *contenedor, const char *nombre, Qt::Alignment alineacion = Qt::AlignLeft)
 {
-    auto *etiqueta = Crear<QLabel>(contenedor, nombre, twips);
-    etiqueta->setText(texto);
+    auto *etiqueta = Crear<QLabel>(contenedor, nombre);
+    etiqueta->setText(TextoDe(nombre));
     etiqueta->setTextFormat(Qt::PlainText);
     etiqueta->setWordWrap(true);
     etiqueta->setAlignment(alineacion | Qt::AlignTop);
@@ -73,34 +80,34 @@ QLabel *CrearEtiqueta(QWidget *contenedor, const char *nombre, QRect twips, cons
     return etiqueta;
 }
 
-template <typename Numero = QLineEdit>
-Numero *CrearCajaNumero(QWidget *contenedor, const char *nombre, QRect twips, quint32 fondo)
+template <typename Numero = QLineEdit> Numero *CrearCajaNumero(QWidget *contenedor, const char *nombre, quint32 fondo)
 {
-    auto *caja = Crear<Numero>(contenedor, nombre, twips);
-    caja->setText(QStringLiteral("0"));
+    auto *caja = Crear<Numero>(contenedor, nombre);
+    caja->setText(TextoDe(nombre));
     PonerFondo(caja, fondo);
     return caja;
 }
 
-QPushButton *CrearBoton(QWidget *contenedor, const char *nombre, QRect twips, const QString &titulo)
+QPushButton *CrearBoton(QWidget *contenedor, const char *nombre)
 {
-    auto *boton = Crear<QPushButton>(contenedor, nombre, twips);
-    boton->setText(titulo);
+    auto *boton = Crear<QPushButton>(contenedor, nombre);
+    boton->setText(TextoDe(nombre));
     return boton;
 }
 
-BotonGrafico *CrearBotonGrafico(QWidget *contenedor, const char *nombre, QRect twips, const QString &titulo,
-                                const QIcon &dibujo, int lado)
+BotonGrafico *CrearBotonGrafico(QWidget *contenedor, const char *nombre, const QIcon &dibujo, int lado)
 {
-    auto *boton = Crear<BotonGrafico>(contenedor, nombre, twips, dibujo, QSize(lado, lado));
-    boton->setText(titulo);
+    auto *boton = Crear<BotonGrafico>(contenedor, nombre, dibujo, QSize(lado, lado));
+    boton->setText(TextoDe(nombre));
     return boton;
 }
 
+// The sizes a title bar and a task switcher draw. Each is decoded when added, and the 256-pixel one alone took
+// longer than the other pictures together; desktops take the large icon from the menu entry's.
 QIcon IconoPrograma()
 {
     QIcon icono;
-    for (int lado : {16, 32, 48, 256})
+    for (int lado : {16, 32, 48})
         icono.addFile(QStringLiteral(":/recursos/eltarvo-%1.png").arg(lado), QSize(lado, lado));
     return icono;
 }
@@ -160,7 +167,7 @@ frmElTarvo::frmElTarvo(ModeloElTarvo &modelo, QWidget *padre) : QWidget(padre), 
     auto letras = std::async(std::launch::async, [] { QFontDatabase::families(); });
     const Dibujos dibujos;
     setWindowIcon(dibujos.programa);
-    setFixedSize(RectanguloTwips(0, 0, 9660, 7320).size());
+    setFixedSize(RectanguloTwips(0, 0, TwipsDeVentana.width(), TwipsDeVentana.height()).size());
     setFont(letra);
     CrearColumnaIzquierda();
     CrearColumnaCentral(dibujos);
@@ -183,67 +190,57 @@ frmElTarvo::~frmElTarvo()
 
 void frmElTarvo::CrearColumnaIzquierda()
 {
-    fraObjeto1 = CrearMarco(this, "fraObjeto1", {0, 0, 3375, 1695}, QStringLiteral("Objeto 1 (nuevo)"));
-    txtObjeto1 = Crear<CajaTexto>(fraObjeto1, "txtObjeto1", {120, 240, 3135, 1335});
-    fraObjeto2 = CrearMarco(this, "fraObjeto2", {0, 1680, 3375, 1695}, QStringLiteral("Objeto 2"));
-    txtObjeto2 = Crear<CajaTexto>(fraObjeto2, "txtObjeto2", {120, 240, 3135, 1335});
-    fraPreguntaUsr = CrearMarco(this, "fraPreguntaUsr", {0, 3360, 3375, 1695}, QStringLiteral("Pregunta / Edición"));
-    txtPreguntaUsr = Crear<CajaTexto>(fraPreguntaUsr, "txtPreguntaUsr", {120, 240, 3135, 1335});
-    lblTituloTvo = CrearEtiqueta(this, "lblTituloTvo", {0, 5160, 3375, 255}, QString());
+    fraObjeto1 = CrearMarco(this, "fraObjeto1");
+    txtObjeto1 = Crear<CajaTexto>(fraObjeto1, "txtObjeto1");
+    fraObjeto2 = CrearMarco(this, "fraObjeto2");
+    txtObjeto2 = Crear<CajaTexto>(fraObjeto2, "txtObjeto2");
+    fraPreguntaUsr = CrearMarco(this, "fraPreguntaUsr");
+    txtPreguntaUsr = Crear<CajaTexto>(fraPreguntaUsr, "txtPreguntaUsr");
+    lblTituloTvo = CrearEtiqueta(this, "lblTituloTvo");
     PonerFondo(lblTituloTvo, Color::AzulClaro);
-    txtTipoObjeto = Crear<CajaTexto>(this, "txtTipoObjeto", {0, 5535, 3375, 1665});
+    txtTipoObjeto = Crear<CajaTexto>(this, "txtTipoObjeto");
 }
 
 void frmElTarvo::CrearColumnaCentral(const Dibujos &dibujos)
 {
-    RichTextBox1 = Crear<VisorArchivo>(this, "RichTextBox1", {3480, 120, 4455, 3255});
-    cmdArrFirst = CrearBoton(this, "cmdArrFirst", {3480, 3480, 450, 255}, QStringLiteral("| <"));
-    cmdArrIzq = CrearBoton(this, "cmdArrIzq", {4125, 3480, 450, 255}, QStringLiteral("<"));
-    lblL = CrearEtiqueta(this, "lblL", {4665, 3510, 195, 255}, QStringLiteral("L"), Qt::AlignRight);
-    txtRegistro = CrearCajaNumero<CajaRegistro>(this, "txtRegistro", {4920, 3480, 495, 285}, Color::MagentaClaro);
-    txtValorSi = CrearCajaNumero(this, "txtValorSi", {5520, 3480, 495, 285}, Color::GrisClaro);
+    RichTextBox1 = Crear<VisorArchivo>(this, "RichTextBox1");
+    cmdArrFirst = CrearBoton(this, "cmdArrFirst");
+    cmdArrIzq = CrearBoton(this, "cmdArrIzq");
+    lblL = CrearEtiqueta(this, "lblL", Qt::AlignRight);
+    txtRegistro = CrearCajaNumero<CajaRegistro>(this, "txtRegistro", Color::MagentaClaro);
+    txtValorSi = CrearCajaNumero(this, "txtValorSi", Color::GrisClaro);
     txtValorSi->setReadOnly(true);
-    txtValorNo = CrearCajaNumero(this, "txtValorNo", {6105, 3480, 495, 285}, Color::GrisClaro);
+    txtValorNo = CrearCajaNumero(this, "txtValorNo", Color::GrisClaro);
     txtValorNo->setReadOnly(true);
-    cmdArrDer = CrearBoton(this, "cmdArrDer", {6780, 3480, 450, 255}, QStringLiteral(">"));
-    cmdArrLast = CrearBoton(this, "cmdArrLast", {7485, 3480, 450, 255}, QStringLiteral("> |"));
-    cmdSi = CrearBoton(this, "cmdSi", {3480, 3840, 855, 495}, QStringLiteral("&Si"));
-    lblNoComillas = CrearEtiqueta(this, "lblNoComillas", {4440, 3840, 1095, 495}, QStringLiteral("ElTarvo v3.2 - 2015"),
-                                  Qt::AlignHCenter);
-    lblHelp = CrearEtiqueta(this, "lblHelp", {5640, 3825, 3855, 390},
-                            QStringLiteral("Especifique unos 5 objetos iniciales más o menos, con sus preguntas "
-                                           "que serán sus categorias."));
-    cmdNo = CrearBoton(this, "cmdNo", {3480, 4440, 855, 495}, QStringLiteral("&No"));
+    cmdArrDer = CrearBoton(this, "cmdArrDer");
+    cmdArrLast = CrearBoton(this, "cmdArrLast");
+    cmdSi = CrearBoton(this, "cmdSi");
+    lblNoComillas = CrearEtiqueta(this, "lblNoComillas", Qt::AlignHCenter);
+    lblHelp = CrearEtiqueta(this, "lblHelp");
+    cmdNo = CrearBoton(this, "cmdNo");
     // No room is left for a button: going back is a key, which the answer buttons tell.
     for (QPushButton *boton : {cmdSi, cmdNo})
         boton->setToolTip(QStringLiteral("Alt+← vuelve a la pregunta anterior"));
 
-    cmdJugar = CrearBotonGrafico(this, "cmdJugar", {4440, 4320, 1095, 735}, QStringLiteral("Jugar"), dibujos.jugar, 32);
-    cmdParar = CrearBotonGrafico(this, "cmdParar", {5640, 4440, 855, 615}, QStringLiteral("Parar"), dibujos.parar, 16);
-    cmdAyuda = CrearBotonGrafico(this, "cmdAyuda", {6600, 4440, 855, 615}, QStringLiteral("Help"), dibujos.ayuda, 16);
-    cmdVocab = CrearBotonGrafico(this, "cmdVocab", {7560, 4440, 855, 615}, QStringLiteral("Vocab"), dibujos.vocab, 25);
-    cmdSalir = CrearBotonGrafico(this, "cmdSalir", {8520, 4320, 1095, 735}, QStringLiteral("Salir"), dibujos.salir, 32);
-    lblNomArchTvo = CrearEtiqueta(this, "lblNomArchTvo", {3480, 5160, 3015, 975}, QString(), Qt::AlignHCenter);
+    cmdJugar = CrearBotonGrafico(this, "cmdJugar", dibujos.jugar, 32);
+    cmdParar = CrearBotonGrafico(this, "cmdParar", dibujos.parar, 16);
+    cmdAyuda = CrearBotonGrafico(this, "cmdAyuda", dibujos.ayuda, 16);
+    cmdVocab = CrearBotonGrafico(this, "cmdVocab", dibujos.vocab, 25);
+    cmdSalir = CrearBotonGrafico(this, "cmdSalir", dibujos.salir, 32);
+    lblNomArchTvo = CrearEtiqueta(this, "lblNomArchTvo", Qt::AlignHCenter);
     PonerFondo(lblNomArchTvo, Color::AzulClaro);
-    Label1 = CrearEtiqueta(this, "Label1", {3480, 6225, 3000, 960},
-                           QStringLiteral("Puede crear un archivo en formato de escalera, es decir, sin "
-                                          "ramificaciones (responder 'No' solamente y al final 'default') - "
-                                          "Máx. 32766 carac. por objeto."));
-    txtCarac = Crear<CajaTexto>(this, "txtCarac", {6600, 5175, 3015, 1995});
+    Label1 = CrearEtiqueta(this, "Label1");
+    txtCarac = Crear<CajaTexto>(this, "txtCarac");
 }
 
 void frmElTarvo::CrearColumnaDerecha(const Dibujos &dibujos)
 {
-    cmdCrearArchTvo =
-        CrearBotonGrafico(this, "cmdCrearArchTvo", {8040, 120, 1575, 735}, QStringLiteral("Nuevo"), dibujos.nuevo, 16);
-    cmdTvoDeDisco =
-        CrearBotonGrafico(this, "cmdTvoDeDisco", {8040, 960, 1575, 735}, QStringLiteral("Abrir..."), dibujos.abrir, 16);
-    fraGuardar = CrearMarco(this, "fraGuardar", {8040, 1800, 1575, 1695}, QStringLiteral("Guardar TVO"));
-    cmdGuardar = CrearBotonGrafico(fraGuardar, "cmdGuardar", {120, 240, 1335, 615}, QStringLiteral("Guardar"),
-                                   dibujos.disquete, 16);
-    cmdGuardarComo = CrearBotonGrafico(fraGuardar, "cmdGuardarComo", {120, 960, 1335, 615},
-                                       QStringLiteral("Guardar como..."), dibujos.disquete, 16);
-    cmdArbol = CrearBoton(this, "cmdArbol", {8040, 3495, 1575, 330}, QStringLiteral("Ár&bol"));
+    cmdCrearArchTvo = CrearBotonGrafico(this, "cmdCrearArchTvo", dibujos.nuevo, 16);
+    cmdTvoDeDisco = CrearBotonGrafico(this, "cmdTvoDeDisco", dibujos.abrir, 16);
+    fraGuardar = CrearMarco(this, "fraGuardar");
+    cmdGuardar = CrearBotonGrafico(fraGuardar, "cmdGuardar", dibujos.disquete, 16);
+    cmdGuardarComo = CrearBotonGrafico(fraGuardar, "cmdGuardarComo", dibujos.disquete, 16);
+    cmdArbol = CrearBoton(this, "cmdArbol");
 }
 
 void frmElTarvo::OrdenarTabulacion()
