@@ -72,32 +72,33 @@ public:
             // Each problem keeps to one line of the report, whatever line ends the text holds.
             if (const std::optional<QString> &cortado = lector.TextoConComilla())
                 AnotarPerdida(lector.LineaDelArchivo(),
-                       NombreDePaso(paso, linea) +
-                           QStringLiteral(": el texto lleva una comilla dentro; el juego solo lee «%1»")
-                               .arg(QString(*cortado).replace(QRegularExpression(QStringLiteral("\r\n|\r|\n")),
-                                                              QStringLiteral(" "))));
+                              NombreDePaso(paso, linea) +
+                                  QStringLiteral(": el texto lleva una comilla dentro; el juego solo lee «%1»")
+                                      .arg(QString(*cortado).replace(QRegularExpression(QStringLiteral("\r\n|\r|\n")),
+                                                                     QStringLiteral(" "))));
             if (lector.TextoSinCerrar())
                 AnotarPerdida(lector.LineaDelArchivo(),
-                       NombreDePaso(paso, linea) + QStringLiteral(": el texto no cierra sus comillas"));
+                              NombreDePaso(paso, linea) + QStringLiteral(": el texto no cierra sus comillas"));
             if (!error)
                 continue;
             if (error == Error::LecturaPasadoFinal && paso == Paso::Linea) {
                 if (!faltanLineas)
-                    AnotarPerdida(lector.LineaDelArchivo(), QStringLiteral("la cuenta anuncia %1 líneas, pero el archivo "
-                                                                    "solo tiene %2 (error %3)")
-                                                         .arg(base.NumLineas)
-                                                         .arg(linea - 1)
-                                                         .arg(error));
+                    AnotarPerdida(lector.LineaDelArchivo(),
+                                  QStringLiteral("la cuenta anuncia %1 líneas, pero el archivo "
+                                                 "solo tiene %2 (error %3)")
+                                      .arg(base.NumLineas)
+                                      .arg(linea - 1)
+                                      .arg(error));
                 faltanLineas = true;
             } else if (error == Error::IndiceFueraDeRango) {
                 AnotarPerdida(lector.LineaDelArchivo(),
-                       QStringLiteral("la cuenta pasa de %1 líneas; se leen las primeras %1 (error %2)")
-                           .arg(BaseConocimiento::MaxLineas)
-                           .arg(error));
+                              QStringLiteral("la cuenta pasa de %1 líneas; se leen las primeras %1 (error %2)")
+                                  .arg(BaseConocimiento::MaxLineas)
+                                  .arg(error));
             } else if (error == Error::Desbordamiento) {
                 AnotarPerdida(lector.LineaDelArchivo(),
-                       NombreDePaso(paso, linea) +
-                           QStringLiteral(": un número no cabe en 16 bits (error %1)").arg(error));
+                              NombreDePaso(paso, linea) +
+                                  QStringLiteral(": un número no cabe en 16 bits (error %1)").arg(error));
             } else {
                 AnotarPerdida(lector.LineaDelArchivo(),
                               NombreDePaso(paso, linea) + QStringLiteral(": no se puede leer (error %1)").arg(error));
@@ -169,9 +170,9 @@ private:
     {
         if (texto.size() > BaseConocimiento::MaxTexto)
             AnotarPerdida(lineaArchivo, QStringLiteral("el texto de %1 tiene %2 caracteres; el máximo es %3")
-                                     .arg(que)
-                                     .arg(texto.size())
-                                     .arg(BaseConocimiento::MaxTexto));
+                                            .arg(que)
+                                            .arg(texto.size())
+                                            .arg(BaseConocimiento::MaxTexto));
     }
 
     void RevisarCuenta(int lineaCuenta)
