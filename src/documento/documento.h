@@ -54,7 +54,7 @@ public:
     void Rehacer() { pila.redo(); }
     // Work the base does not hold yet: a character typed into a box of the document's, a lesson begun.
     void CambioPendiente() { pendiente = true; }
-    // A save that did not happen: the document counts as changed until it is saved.
+    // A Save As whose dialog was cancelled: the document counts as changed until it is saved.
     void ForzarModificado() { forzado = true; }
 
     // The user chose to drop the work: its copy goes.
