@@ -12,7 +12,7 @@
 //
 // A typed double quote becomes an apostrophe: the file encloses every text in double quotes. Leaving a box cuts
 // its text to 32766 characters, refuses a text that still holds a double quote (a pasted one), and commits the
-// header boxes and, but in a game or a lesson, the question box to the document. The browser shows any line by its
+// header boxes, and the question box outside a game or a lesson, to the document. The browser shows any line by its
 // number.
 class Edicion : public QObject
 {
